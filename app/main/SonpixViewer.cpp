@@ -1,0 +1,3 @@
+// Program entry (placeholder until the main window lands).
+#include <windows.h>
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }

@@ -1,0 +1,90 @@
+# The Windows build: static libraries per folder, the program, the Windows tests and benches.
+set(SONPIX_DEPS_PREFIX ${CMAKE_SOURCE_DIR}/.cache/mingw CACHE PATH "mingw builds of libjpeg-turbo and GoogleTest")
+
+add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP1251 -Wall -Wextra)
+add_compile_definitions(NOMINMAX STRICT _WIN32_WINNT=0x0601 WINVER=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(jpeg_static STATIC IMPORTED)
+set_target_properties(jpeg_static PROPERTIES
+  IMPORTED_LOCATION ${SONPIX_DEPS_PREFIX}/lib/libjpeg.a
+  INTERFACE_INCLUDE_DIRECTORIES ${SONPIX_DEPS_PREFIX}/include)
+foreach(lib gtest gmock)
+  add_library(${lib}_static STATIC IMPORTED)
+  set_target_properties(${lib}_static PROPERTIES
+    IMPORTED_LOCATION ${SONPIX_DEPS_PREFIX}/lib/lib${lib}.a
+    INTERFACE_INCLUDE_DIRECTORIES ${SONPIX_DEPS_PREFIX}/include)
+endforeach()
+
+# One static library per folder, made of every .cpp in it.
+function(sonpix_folder_library name folder)
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_SOURCE_DIR}/${folder}/*.c)
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+sonpix_folder_library(sonpix_sys sys kernel32 user32 shell32 advapi32)
+sonpix_folder_library(sonpix_container container sonpix_sys)
+sonpix_folder_library(sonpix_ui ui sonpix_sys jpeg_static user32 gdi32 comctl32 shell32 msimg32)
+sonpix_folder_library(sonpix_sound sound sonpix_sys winmm)
+sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)
+sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_ui sonpix_sys)
+sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_controls sonpix_sound sonpix_container sonpix_sys sonpix_ui)
+
+# The program: app/ holds the main window; the entry point stays out of the library so tests can link it.
+file(GLOB APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/resources/*.rc)
+add_executable(SonpixViewer WIN32 ${CMAKE_SOURCE_DIR}/app/main/SonpixViewer.cpp ${APP_RESOURCES})
+target_link_libraries(SonpixViewer PRIVATE sonpix_app_lib)
+
+# Test support shared by the Windows tests (sample writer, message pumping).
+sonpix_folder_library(sonpix_test_support tests/support sonpix_sys jpeg_static gdi32 user32)
+
+# Windows test programs: one per folder of tests/win, each linking only what it tests, so that
+# work in progress in one folder does not stop the tests of another from building.
+set(WIN_TEST_LIBS_sys sonpix_sys)
+set(WIN_TEST_LIBS_container sonpix_container)
+set(WIN_TEST_LIBS_ui sonpix_ui)
+set(WIN_TEST_LIBS_sound sonpix_sound)
+set(WIN_TEST_LIBS_picture sonpix_ui)
+set(WIN_TEST_SOURCES_picture ${CMAKE_SOURCE_DIR}/app/FitPicture.cpp ${CMAKE_SOURCE_DIR}/app/FitScale.cpp)
+file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/win/*)
+foreach(dir ${WIN_TEST_DIRS})
+  if(IS_DIRECTORY ${dir})
+    get_filename_component(area ${dir} NAME)
+    file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(srcs)
+      set(libs ${WIN_TEST_LIBS_${area}})
+      if(NOT libs)
+        set(libs sonpix_app_lib)
+      endif()
+      add_executable(win_${area}_tests ${srcs} ${WIN_TEST_SOURCES_${area}})
+      target_link_libraries(win_${area}_tests PRIVATE ${libs} sonpix_test_support gmock_static gtest_static)
+    endif()
+  endif()
+endforeach()
+
+# Helper programs for black-box tests and sample generation: one exe per .cpp.
+foreach(folder tests/e2e/helpers tools/samples)
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+  foreach(src ${srcs})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE sonpix_app_lib sonpix_test_support)
+  endforeach()
+endforeach()
+
+# Benchmarks: the shared ones (bench/host also builds natively) and the Windows-only ones.
+file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/host/*.cpp ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+foreach(src ${WIN_BENCH_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE sonpix_app_lib sonpix_test_support)
+  target_compile_options(${name} PRIVATE -O2)
+endforeach()

@@ -1,0 +1,114 @@
+// Header check, backward SSE2 marker search and section bounds of a Sonpix file.
+#include "SonpixLayout.h"
+
+#include <emmintrin.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr std::uint8_t kSignature[5] = {'T', 'o', 'l', 'v', 'y'};
+constexpr std::uint8_t kCopyright[3] = {'(', 'c', ')'};
+constexpr std::uint8_t kJpgTail[4] = {'j', 'p', 'g', 0x01};
+constexpr std::uint8_t kTxtTail[4] = {'t', 'x', 't', 0x01};
+
+// Records the window at p if it is a marker whose kind has no later occurrence yet.
+// Returns true once all three kinds are known.
+bool ClassifyWindow(const std::uint8_t* window, std::int64_t p, SonpixMarkers& found) {
+    if (std::memcmp(window, kSignature, 5) != 0) return false;
+    if (std::memcmp(window + 5, kCopyright, 3) == 0) {
+        if (std::memcmp(window + 8, kJpgTail, 4) == 0) {
+            if (found.makerPicture == SonpixMarkers::kNotFound) found.makerPicture = p;
+        } else if (std::memcmp(window + 8, kTxtTail, 4) == 0) {
+            if (found.makerText == SonpixMarkers::kNotFound) found.makerText = p;
+        }
+    } else if (window[5] == 0x01) {
+        if (found.separator == SonpixMarkers::kNotFound) found.separator = p;
+    }
+    return found.separator != SonpixMarkers::kNotFound &&
+           found.makerPicture != SonpixMarkers::kNotFound &&
+           found.makerText != SonpixMarkers::kNotFound;
+}
+
+// Bit i set when position base+i may start the signature: its first byte is 'T' and its
+// fifth is 'y'. Testing the first and the last letter keeps runs of one letter cheap.
+inline unsigned CandidateMask(const std::uint8_t* base, __m128i first, __m128i last) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + 4));
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+}
+
+// Visits the candidates of one 16-position block, highest first.
+bool VisitBlock(const std::uint8_t* data, std::int64_t base, unsigned mask, SonpixMarkers& found) {
+    while (mask != 0) {
+        const int bit = 31 - __builtin_clz(mask);
+        mask &= ~(1u << bit);
+        const std::int64_t p = base + bit;
+        if (ClassifyWindow(data + p, p, found)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool HasSonpixHeader(const std::uint8_t* data, std::size_t size) {
+    return size >= kSonpixHeaderSize && std::memcmp(data, kSignature, 5) == 0 && data[5] == 0x01;
+}
+
+SonpixMarkers FindSonpixMarkers(const std::uint8_t* data, std::size_t size) {
+    SonpixMarkers found;
+    if (size < kSonpixFirstPosition + kSonpixWindowSize + 1) return found;
+    const std::int64_t lowest = static_cast<std::int64_t>(kSonpixFirstPosition);
+    const std::int64_t highest = static_cast<std::int64_t>(size - kSonpixWindowSize - 1);
+
+    const __m128i first = _mm_set1_epi8(static_cast<char>(kSignature[0]));
+    const __m128i last = _mm_set1_epi8(static_cast<char>(kSignature[4]));
+
+    // Blocks of 16 positions, from the top down; every load stays within the window range.
+    std::int64_t top = highest;  // highest position not yet examined
+    while (top - 63 >= lowest) {
+        const std::int64_t base = top - 63;
+        const unsigned m0 = CandidateMask(data + base, first, last);
+        const unsigned m1 = CandidateMask(data + base + 16, first, last);
+        const unsigned m2 = CandidateMask(data + base + 32, first, last);
+        const unsigned m3 = CandidateMask(data + base + 48, first, last);
+        if ((m0 | m1 | m2 | m3) != 0) {
+            if (VisitBlock(data, base + 48, m3, found) || VisitBlock(data, base + 32, m2, found) ||
+                VisitBlock(data, base + 16, m1, found) || VisitBlock(data, base, m0, found))
+                return found;
+        }
+        top = base - 1;
+    }
+    for (std::int64_t p = top; p >= lowest; --p) {
+        if (ClassifyWindow(data + p, p, found)) return found;
+    }
+    return found;
+}
+
+SonpixSections ComputeSonpixSections(const SonpixMarkers& markers, std::size_t size) {
+    const std::int64_t length = static_cast<std::int64_t>(size);
+    const bool hasSeparator = markers.separator != SonpixMarkers::kNotFound;
+    SonpixSections s;
+    s.hasMakerPicture = markers.makerPicture != SonpixMarkers::kNotFound;
+    s.hasMakerText = markers.makerText != SonpixMarkers::kNotFound;
+
+    // Without a separator the picture is empty and the sound starts at byte 0, header included.
+    s.picture = {static_cast<std::int64_t>(kSonpixHeaderSize), hasSeparator ? markers.separator - 1 : 0};
+    s.sound.first = hasSeparator ? markers.separator + static_cast<std::int64_t>(kSonpixHeaderSize) : 0;
+    if (s.hasMakerPicture)
+        s.sound.last = markers.makerPicture - 1;
+    else if (s.hasMakerText)
+        s.sound.last = markers.makerText - 1;
+    else
+        s.sound.last = length - 1;
+
+    if (s.hasMakerPicture) {
+        s.makerPicture.first = markers.makerPicture + static_cast<std::int64_t>(kSonpixMarkerSize);
+        s.makerPicture.last = s.hasMakerText ? markers.makerText - 1 : length - 1;
+    }
+    if (s.hasMakerText) {
+        s.makerText = {markers.makerText + static_cast<std::int64_t>(kSonpixMarkerSize), length - 1};
+    }
+    return s;
+}

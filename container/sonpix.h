@@ -1,0 +1,14 @@
+// Takes a Sonpix file apart into the picture, sound and maker's picture files of a folder.
+#pragma once
+#include <string>
+
+// The maker's text of the most recent extraction; empty when it found none or stopped early.
+extern std::string SonpixMakerText;
+
+// Deletes the three outputs TargetFolder+BaseName ".jpg", ".wav" and "cop.jpg", then, for a
+// file with a Sonpix header, writes the picture, the sound and (when its marker is there) the
+// maker's picture anew, and returns the maker's text. A source that is missing or not a Sonpix
+// file leaves no outputs and is not an error. An unreadable source raises EFOpenError; an
+// output that cannot be created or written ends the work silently, earlier outputs complete.
+void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder,
+                   const std::string& BaseName, std::string& MakerText);

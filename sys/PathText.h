@@ -1,0 +1,15 @@
+// Text helpers for backslash paths; pure string work, no file system access.
+#pragma once
+#include <string>
+
+std::string StripTrailingBackslashes(const std::string& s);
+// Empty stays empty; otherwise exactly one trailing backslash.
+std::string WithTrailingBackslash(const std::string& s);
+// The extension of the last path element: from its last full stop to the end, or empty.
+// A full stop before the last backslash or colon belongs to a folder or drive, not to the name.
+std::string ExtractFileExt(const std::string& path);
+// The name without folder and extension: C:\a\b.c.sonpix gives b.c.
+std::string FileNameWithoutExt(const std::string& path);
+// The folder of a file path, cut before its last backslash or colon; the backslash of a
+// drive root (C:\x gives C:\) and the colon of a bare drive (C:x gives C:) are kept.
+std::string ExtractFileFolder(const std::string& path);

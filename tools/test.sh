@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Installs and builds what is needed, then runs every test: the host unit tests (sanitizers),
+# a bounded fuzzing run, and the Windows tests under Wine on the project's own Xvfb.
+# Ends with one line "N passed, N failed" and a non-zero exit code on any failure.
+#   FUZZ_SECONDS (default 60) bounds the fuzzing run.
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${BUILD:-$ROOT/build}
+RESULTS=$BUILD/results
+PASSED=0
+FAILED=0
+FAILED_NAMES=()
+
+"$ROOT/tools/deps.sh" || { echo "0 passed, 1 failed"; exit 1; }
+mkdir -p "$BUILD"
+"$ROOT/tools/build.sh" all || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
+rm -rf "$RESULTS"; mkdir -p "$RESULTS"
+
+# Adds the counts of a GoogleTest XML report; a missing report (crash, time-out) is one failure.
+count_report() {  # name, xml, exit code
+    local name=$1 xml=$2 rc=$3 tests failures errors
+    if [ ! -s "$xml" ]; then
+        FAILED=$((FAILED + 1)); FAILED_NAMES+=("$name (exit $rc, no report)"); return
+    fi
+    tests=$(grep -m1 -o '<testsuites [^>]*' "$xml" | grep -o ' tests="[0-9]*"' | grep -o '[0-9]*')
+    failures=$(grep -m1 -o '<testsuites [^>]*' "$xml" | grep -o ' failures="[0-9]*"' | grep -o '[0-9]*')
+    errors=$(grep -m1 -o '<testsuites [^>]*' "$xml" | grep -o ' errors="[0-9]*"' | grep -o '[0-9]*')
+    local disabled skipped
+    disabled=$(grep -c '<testcase [^>]*status="notrun"' "$xml")
+    skipped=$(grep -c '<skipped' "$xml")
+    local bad=$((failures + errors))
+    PASSED=$((PASSED + tests - bad - disabled - skipped))
+    FAILED=$((FAILED + bad))
+    [ "$bad" -gt 0 ] && FAILED_NAMES+=("$name: $bad failed")
+    if [ "$rc" -ne 0 ] && [ "$bad" -eq 0 ]; then
+        FAILED=$((FAILED + 1)); FAILED_NAMES+=("$name (exit $rc)")
+    fi
+}
+
+echo "== host tests"
+"$BUILD/host/host_tests" --gtest_output=xml:"$RESULTS/host.xml" >"$RESULTS/host.log" 2>&1
+rc=$?; tail -n 3 "$RESULTS/host.log"; count_report host_tests "$RESULTS/host.xml" $rc
+
+echo "== fuzzing the marker search for ${FUZZ_SECONDS:-60} s"
+if "$ROOT/tools/fuzz.sh" "${FUZZ_SECONDS:-60}" >"$RESULTS/fuzz.log" 2>&1; then
+    PASSED=$((PASSED + 1)); grep -E '^Done|stat::number_of_executed_units' "$RESULTS/fuzz.log" | tail -n 2
+else
+    FAILED=$((FAILED + 1)); FAILED_NAMES+=("marker search fuzzer"); tail -n 30 "$RESULTS/fuzz.log"
+fi
+
+echo "== Windows tests under Wine"
+source "$ROOT/tools/wine.sh"
+# Tests whose names end in _AtWxH need that screen; all others run on 1280x1024.
+SCREENS=$(for exe in "$BUILD"/win/win_*_tests.exe; do
+    wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*' ; done | sort -u | sed 's/_At//')
+run_windows_tests() {  # screen, filter
+    local screen=$1 filter=$2 exe name rc winxml
+    wine_start "${screen%x*}" "${screen#*x}" || { FAILED=$((FAILED + 1)); FAILED_NAMES+=("wine start $screen"); return; }
+    for exe in "$BUILD"/win/win_*_tests.exe; do
+        name=$(basename "$exe" .exe)@$screen
+        winxml="$RESULTS/$name.xml"
+        wine_run "${WIN_TEST_TIMEOUT:-900}" "$exe" --gtest_filter="$filter" \
+            --gtest_output=xml:"$(winepath -w "$winxml" 2>/dev/null)" >"$RESULTS/$name.log" 2>&1
+        rc=$?
+        # An exe with no test for this screen writes a report of zero tests.
+        grep -E '^\[  (PASSED|FAILED)  \]|^\[  FAILED  \] [A-Za-z]' "$RESULTS/$name.log" | sed "s/^/$name: /" | head -n 20
+        count_report "$name" "$winxml" $rc
+    done
+}
+run_windows_tests 1280x1024 "-*_At*"
+for screen in $SCREENS; do run_windows_tests "$screen" "*_At$screen*"; done
+wine_stop
+
+for extra in "$ROOT"/tests/e2e/*.sh; do
+    [ -f "$extra" ] || continue
+    name=$(basename "$extra" .sh)
+    echo "== $name"
+    if BUILD=$BUILD bash "$extra" >"$RESULTS/$name.log" 2>&1; then
+        PASSED=$((PASSED + 1))
+    else
+        FAILED=$((FAILED + 1)); FAILED_NAMES+=("$name"); tail -n 20 "$RESULTS/$name.log"
+    fi
+done
+
+for n in "${FAILED_NAMES[@]}"; do echo "FAILED: $n"; done
+echo "$PASSED passed, $FAILED failed"
+[ "$FAILED" -eq 0 ]
