@@ -1,0 +1,28 @@
+// Builds Sonpix files from their parts for tests, samples and benchmarks.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+using TBytes = std::vector<std::uint8_t>;
+
+struct TSonpixParts {
+    TBytes picture;
+    TBytes sound;
+    std::optional<TBytes> makerPicture;  // written with its marker when present
+    std::optional<std::string> makerText;  // Windows-1251 bytes; written with its marker when present
+};
+
+TBytes SonpixHeader();                 // "Tolvy" 01; also the separator
+TBytes MakerPictureMarker();           // "Tolvy(c)jpg" 01
+TBytes MakerTextMarker();              // "Tolvy(c)txt" 01
+TBytes BuildSonpix(const TSonpixParts& parts);
+
+TBytes BytesOf(const std::string& text);
+TBytes Concat(std::initializer_list<TBytes> pieces);
+
+// Writes bytes to a file (created or replaced); false on failure.
+bool WriteBytesFile(const std::string& path, const TBytes& bytes);
+// Reads a whole file; std::nullopt when it cannot be opened.
+std::optional<TBytes> ReadBytesFile(const std::string& path);
