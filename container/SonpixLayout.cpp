@@ -30,13 +30,26 @@ bool ClassifyWindow(const std::uint8_t* window, std::int64_t p, SonpixMarkers& f
            found.makerText != SonpixMarkers::kNotFound;
 }
 
-// Bit i set when position base+i may start the signature: its first byte is 'T' and its
-// fifth is 'y'. Testing the first and the last letter keeps runs of one letter cheap.
-inline unsigned CandidateMask(const std::uint8_t* base, __m128i first, __m128i last) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + 4));
-    return static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+inline __m128i Load(const std::uint8_t* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
+inline __m128i Equal(const std::uint8_t* at, std::uint8_t value) {
+    return _mm_cmpeq_epi8(Load(at), _mm_set1_epi8(static_cast<char>(value)));
+}
+
+// Cheap filter: bit i set when position base+i holds the signature's first letter and
+// base+i+4 its last. Random data almost never passes; runs of one letter never do.
+inline unsigned FirstLastMask(const std::uint8_t* base) {
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(Equal(base, kSignature[0]), Equal(base + 4, kSignature[4]))));
+}
+
+// Exact filter: bit i set when a signature word starts at base+i and is followed by byte 01
+// or by "(c)", the only windows that can record anything.
+inline unsigned MarkerMask(const std::uint8_t* base) {
+    __m128i word = Equal(base, kSignature[0]);
+    for (int k = 1; k < 5; ++k) word = _mm_and_si128(word, Equal(base + k, kSignature[k]));
+    const __m128i separator = Equal(base + 5, 0x01);
+    const __m128i copyright =
+        _mm_and_si128(Equal(base + 5, '('), _mm_and_si128(Equal(base + 6, 'c'), Equal(base + 7, ')')));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(word, _mm_or_si128(separator, copyright))));
 }
 
 // Visits the candidates of one 16-position block, highest first.
@@ -62,20 +75,16 @@ SonpixMarkers FindSonpixMarkers(const std::uint8_t* data, std::size_t size) {
     const std::int64_t lowest = static_cast<std::int64_t>(kSonpixFirstPosition);
     const std::int64_t highest = static_cast<std::int64_t>(size - kSonpixWindowSize - 1);
 
-    const __m128i first = _mm_set1_epi8(static_cast<char>(kSignature[0]));
-    const __m128i last = _mm_set1_epi8(static_cast<char>(kSignature[4]));
-
-    // Blocks of 16 positions, from the top down; every load stays within the window range.
+    // Blocks of 64 positions, from the top down; every load stays below position size-5.
     std::int64_t top = highest;  // highest position not yet examined
     while (top - 63 >= lowest) {
         const std::int64_t base = top - 63;
-        const unsigned m0 = CandidateMask(data + base, first, last);
-        const unsigned m1 = CandidateMask(data + base + 16, first, last);
-        const unsigned m2 = CandidateMask(data + base + 32, first, last);
-        const unsigned m3 = CandidateMask(data + base + 48, first, last);
-        if ((m0 | m1 | m2 | m3) != 0) {
-            if (VisitBlock(data, base + 48, m3, found) || VisitBlock(data, base + 32, m2, found) ||
-                VisitBlock(data, base + 16, m1, found) || VisitBlock(data, base, m0, found))
+        const std::uint8_t* at = data + base;
+        if ((FirstLastMask(at) | FirstLastMask(at + 16) | FirstLastMask(at + 32) | FirstLastMask(at + 48)) != 0) {
+            if (VisitBlock(data, base + 48, MarkerMask(at + 48), found) ||
+                VisitBlock(data, base + 32, MarkerMask(at + 32), found) ||
+                VisitBlock(data, base + 16, MarkerMask(at + 16), found) ||
+                VisitBlock(data, base, MarkerMask(at), found))
                 return found;
         }
         top = base - 1;

@@ -68,6 +68,9 @@ wine_start() {
     WINESERVER_PID=$!
     sleep 0.2
     _wine_prepare_prefix
+    # Bring up Wine's background services now, detached from the caller's output: services
+    # started later by a program whose output is piped would hold the pipe open for ever.
+    LC_ALL=ru_RU.UTF-8 timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1
     trap wine_stop EXIT
 }
 

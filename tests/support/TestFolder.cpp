@@ -1,0 +1,34 @@
+// Per-test scratch folders.
+#include "TestFolder.h"
+
+#include <windows.h>
+
+#include "sys/mysys.h"
+
+void RemoveFolderTree(const std::string& folder) {
+    const std::string base = WithTrailingBackslash(folder);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((base + "*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveFolderTree(base + name);
+            } else {
+                SetFileAttributesA((base + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA((base + name).c_str());
+            }
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(StripTrailingBackslashes(base).c_str());
+}
+
+TTestFolder::TTestFolder(const std::string& name) {
+    m_path = GetTempFolder() + "sonpix-test-" + std::to_string(GetCurrentProcessId()) + "-" + name + "\\";
+    RemoveFolderTree(m_path);
+    CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+TTestFolder::~TTestFolder() { RemoveFolderTree(m_path); }
