@@ -1,6 +1,6 @@
 # Wine runner, sourced by the other scripts. Keeps its own Wine prefix under the build folder,
 # its own Xvfb display and PulseAudio null sink, and stops all of them by process id.
-#   wine_start WIDTH HEIGHT   start (or restart with another screen size)
+#   wine_start WIDTH HEIGHT   start (or restart with another screen size); WIDTH "display" keeps $DISPLAY
 #   wine_run SECONDS PROG ARGS...   run a Windows program, return its exit code (124 on time-out)
 #   wine_stop
 # Callers set BUILD (the build folder) before sourcing.
@@ -58,7 +58,8 @@ _wine_prepare_prefix() {
 wine_start() {
     local width=${1:-1280} height=${2:-1024}
     wine_stop
-    _wine_start_xvfb "$width" "$height" || return 1
+    # "display" uses the display the caller already has instead of a private Xvfb.
+    if [ "$width" != display ]; then _wine_start_xvfb "$width" "$height" || return 1; fi
     [ -n "${SONPIX_NO_SOUND:-}" ] || _wine_start_pulse
     export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
     [ -f "$WINEPREFIX/.sonpix-ready" ] || rm -rf "$WINEPREFIX"

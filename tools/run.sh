@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds what is needed and starts SonpixViewer under Wine.
+#   tools/run.sh [--screenshot OUT.png] [FOLDER|FILE]
+# With no argument the viewer lists the folder of its exe, where sample Sonpix files are made.
+# A FOLDER is listed; a FILE (.sonpix) is opened and shown. With a display ($DISPLAY) the window
+# appears there; without one, or with --screenshot, it runs on a private Xvfb, and --screenshot
+# saves a picture of the screen a few seconds after start-up and ends the viewer.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${BUILD:-$ROOT/build}
+SCREENSHOT=""
+SCREEN=${SONPIX_SCREEN:-1280x1024}
+while [ $# -gt 0 ]; do
+    case $1 in
+        --screenshot) SCREENSHOT=$(realpath -m "$2"); shift 2 ;;
+        --screen) SCREEN=$2; shift 2 ;;
+        *) break ;;
+    esac
+done
+TARGET=${1:-}
+
+"$ROOT/tools/deps.sh"
+mkdir -p "$BUILD"
+"$ROOT/tools/build.sh" win SonpixViewer make_samples
+
+source "$ROOT/tools/wine.sh"
+if [ -n "${DISPLAY:-}" ] && [ -z "$SCREENSHOT" ]; then wine_start display; else wine_start "${SCREEN%x*}" "${SCREEN#*x}"; fi
+
+# Sample files beside the exe, made once by the project's own generator.
+if [ ! -f "$BUILD/win/.samples-made" ]; then
+    wine_run 120 "$BUILD/win/make_samples.exe" "$(winepath -w "$BUILD/win")" && touch "$BUILD/win/.samples-made"
+fi
+
+ARGS=()
+WORKDIR=$BUILD/win
+if [ -n "$TARGET" ]; then
+    TARGET=$(realpath "$TARGET")
+    if [ -d "$TARGET" ]; then WORKDIR=$TARGET; else WORKDIR=$(dirname "$TARGET"); fi
+    ARGS=("$(winepath -w "$TARGET")")
+fi
+
+cd "$WORKDIR"
+if [ -z "$SCREENSHOT" ]; then
+    wine_run 86400 "$BUILD/win/SonpixViewer.exe" "${ARGS[@]}" || true
+else
+    wine_run 60 "$BUILD/win/SonpixViewer.exe" "${ARGS[@]}" >/dev/null 2>&1 &
+    sleep "${SONPIX_SHOT_DELAY:-5}"
+    import -window root -display "$DISPLAY" "$SCREENSHOT"
+    echo "screenshot: $SCREENSHOT"
+fi
+wine_stop
