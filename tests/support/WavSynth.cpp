@@ -13,7 +13,9 @@ void PutU32(TBytes& out, std::uint32_t v) {
     PutU16(out, v & 0xFFFF);
     PutU16(out, v >> 16);
 }
-void PutTag(TBytes& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void PutTag(TBytes& out, const char (&tag)[5]) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
+}
 }  // namespace
 
 TBytes SynthesizeToneWav(const TToneSpec& tone) {

@@ -1,0 +1,137 @@
+// TSoundPlayer: MCI commands for one device and the hidden window that collects its notices.
+#include "sound/SoundPlayer.h"
+
+#include "sound/WavCheck.h"
+#include "sound/WavFileSource.h"
+#include "sys/PathText.h"
+#include "sys/mystr.h"
+
+namespace {
+
+const char kWindowClass[] = "TSoundPlayerWindow";
+
+// Registers the notice window's class on first use; it stays registered for the process.
+void EnsureWindowClass(WNDPROC proc) {
+    static const bool registered = [proc] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kWindowClass;
+        return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    if (!registered) throw EMCIDeviceError("Cannot register the sound player's window class");
+}
+
+std::string MciErrorText(MCIERROR code) {
+    char text[4096] = "";
+    if (!mciGetErrorStringA(code, text, sizeof text)) return "Unknown error code";
+    return text;
+}
+
+// Refuses a .wav file whose header would crash or derail the wave player; a file that cannot
+// be read here is left to MCI, which reports that itself.
+void CheckWavFile(const std::string& fileName) {
+    if (UpperCaseCyr(ExtractFileExt(fileName)) != ".WAV") return;
+    const TWavFileSource source(fileName);
+    if (!source.IsOpen()) return;
+    const std::string fault = FindWavHeaderFault(source);
+    if (!fault.empty()) throw EWavFileError("Unsupported WAV file: " + fault);
+}
+
+}  // namespace
+
+TSoundPlayer::TSoundPlayer() {
+    EnsureWindowClass(&TSoundPlayer::WindowProc);
+    // A message-only window: invisible, and never among the top-level windows others enumerate.
+    m_window = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               GetModuleHandleA(nullptr), this);
+    if (!m_window) throw EMCIDeviceError("Cannot create the sound player's window");
+}
+
+TSoundPlayer::~TSoundPlayer() {
+    if (IsOpen()) SendClose(MCI_WAIT);
+    // Notices still queued for the window are dropped with it.
+    DestroyWindow(m_window);
+}
+
+LRESULT CALLBACK TSoundPlayer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* player = reinterpret_cast<TSoundPlayer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (message == MM_MCINOTIFY && player) {
+        player->m_lastNotifyValue = wParam;
+        player->m_lastNotifyDevice = static_cast<MCIDEVICEID>(lParam);
+        ++player->m_notifyCount;
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+DWORD TSoundPlayer::TakeNotifyFlag() {
+    const DWORD flag = m_notify ? MCI_NOTIFY : 0;
+    m_notify = false;
+    return flag;
+}
+
+void TSoundPlayer::Open() {
+    if (IsOpen()) {
+        Close();
+        // Opening another device now would lose the one still open, and with it the file.
+        if (IsOpen()) throw EMCIDeviceError(MciErrorText(m_error));
+    }
+    CheckWavFile(m_fileName);
+    MCI_OPEN_PARMSA parms{};
+    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+    parms.lpstrElementName = m_fileName.c_str();
+    m_error = mciSendCommandA(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT | TakeNotifyFlag(),
+                              reinterpret_cast<DWORD_PTR>(&parms));
+    if (m_error != 0) throw EMCIDeviceError(MciErrorText(m_error));
+    m_deviceId = parms.wDeviceID;
+}
+
+bool TSoundPlayer::StatusItem(DWORD item, DWORD_PTR& value) const {
+    MCI_STATUS_PARMS parms{};
+    parms.dwItem = item;
+    if (mciSendCommandA(m_deviceId, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
+        return false;
+    value = parms.dwReturn;
+    return true;
+}
+
+DWORD TSoundPlayer::Mode() const {
+    DWORD_PTR mode = 0;
+    if (!IsOpen() || !StatusItem(MCI_STATUS_MODE, mode)) return 0;
+    return static_cast<DWORD>(mode);
+}
+
+void TSoundPlayer::Play() {
+    if (!IsOpen()) throw EMCIDeviceError("No MCI device open");
+    // A play that has run to the end would start at the end and stop at once: rewind first.
+    DWORD_PTR position = 0, length = 0;
+    if (StatusItem(MCI_STATUS_POSITION, position) && StatusItem(MCI_STATUS_LENGTH, length) && position == length) {
+        MCI_SEEK_PARMS seek{};
+        seek.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+        mciSendCommandA(m_deviceId, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&seek));
+    }
+    TakeNotifyFlag();  // the play always asks for its notice
+    MCI_PLAY_PARMS parms{};
+    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+    m_error = mciSendCommandA(m_deviceId, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&parms));
+}
+
+MCIERROR TSoundPlayer::SendClose(DWORD flags) {
+    MCI_GENERIC_PARMS parms{};
+    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+    m_error = mciSendCommandA(m_deviceId, MCI_CLOSE, flags, reinterpret_cast<DWORD_PTR>(&parms));
+    if (m_error == 0) m_deviceId = 0;
+    return m_error;
+}
+
+void TSoundPlayer::Close() {
+    if (!IsOpen()) return;
+    SendClose(MCI_WAIT | TakeNotifyFlag());
+}

@@ -1,0 +1,262 @@
+// TSoundPlayer under Wine with real MCI: playing in real time, notices, releasing files, damaged WAVs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <functional>
+#include <string>
+
+#include "sound/SoundPlayer.h"
+#include "tests/support/SonpixWriter.h"
+#include "tests/support/WavMutations.h"
+#include "tests/support/WavSynth.h"
+
+namespace {
+
+// Handles this thread's messages until the condition holds or the time is up; true if it held.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (condition()) return true;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(20, timeoutMs - elapsed), QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
+
+std::string MciText(MCIERROR code) {
+    char text[4096] = "";
+    return mciGetErrorStringA(code, text, sizeof text) ? text : "Unknown error code";
+}
+
+// A fresh folder under the temporary path for each test, removed with its files afterwards.
+class SoundPlayerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+        m_folder = std::string(temp) + "sound_test_" + info->name() + "_" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(m_folder.c_str(), nullptr);
+    }
+    void TearDown() override {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((m_folder + "*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do DeleteFileA((m_folder + found.cFileName).c_str());
+            while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(m_folder.c_str());
+    }
+    std::string WriteTone(const std::string& name, double seconds) {
+        TToneSpec tone;
+        tone.seconds = seconds;
+        const std::string path = m_folder + name;
+        EXPECT_TRUE(WriteBytesFile(path, SynthesizeToneWav(tone)));
+        return path;
+    }
+    std::string m_folder;
+};
+
+TEST_F(SoundPlayerTest, PlayRunsForTheToneAndNotifiesSuccessAtItsEnd) {
+    const std::string path = WriteTone("tone.wav", 0.6);
+    TSoundPlayer player;
+    player.SetFileName(path);
+    player.Open();
+    ASSERT_TRUE(player.IsOpen());
+    EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_STOP));
+    player.SetNotify(true);
+    const DWORD start = GetTickCount();
+    player.Play();
+    EXPECT_FALSE(player.Notify()) << "the play consumes the one-shot notify flag";
+    EXPECT_EQ(player.Error(), 0u);
+    EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY)) << "Play returns while the sound plays on";
+    PumpFor(300);
+    EXPECT_EQ(player.NotifyCount(), 0u) << "no notice before the tone has ended";
+    EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
+    ASSERT_TRUE(PumpUntil([&] { return player.NotifyCount() > 0; }, 5000));
+    EXPECT_GE(GetTickCount() - start, 550u);
+    EXPECT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
+    EXPECT_EQ(player.LastNotifyDevice(), player.DeviceId());
+    EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_STOP));
+}
+
+TEST_F(SoundPlayerTest, ReplayAfterTheEndStartsAgainFromTheBeginning) {
+    TSoundPlayer player;
+    player.SetFileName(WriteTone("tone.wav", 0.4));
+    player.Open();
+    player.Play();
+    ASSERT_TRUE(PumpUntil([&] { return player.NotifyCount() == 1; }, 5000));
+    ASSERT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
+
+    const DWORD start = GetTickCount();
+    player.Play();
+    EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
+    ASSERT_TRUE(PumpUntil([&] { return player.NotifyCount() == 2; }, 5000));
+    EXPECT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
+    EXPECT_GE(GetTickCount() - start, 350u) << "the whole tone played again";
+}
+
+TEST_F(SoundPlayerTest, PlayWithoutAnOpenDeviceFails) {
+    TSoundPlayer player;
+    player.SetFileName(WriteTone("tone.wav", 0.3));
+    const auto expectNoDevice = [&](const char* when) {
+        try {
+            player.Play();
+            ADD_FAILURE() << when << ": Play did not fail";
+        } catch (const EMCIDeviceError& e) {
+            EXPECT_STREQ(e.what(), "No MCI device open") << when;
+        }
+    };
+    expectNoDevice("never opened");
+    player.Open();
+    player.Close();
+    EXPECT_FALSE(player.IsOpen());
+    expectNoDevice("after Close");
+}
+
+TEST_F(SoundPlayerTest, CloseStopsTheSoundAndReleasesTheFile) {
+    const std::string path = WriteTone("tone.wav", 1.0);
+    TSoundPlayer player;
+    player.SetFileName(path);
+    player.Open();
+    player.Play();
+    PumpFor(150);
+    ASSERT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
+
+    // While the device holds the file, it can be neither replaced nor deleted.
+    EXPECT_FALSE(WriteBytesFile(path, {1, 2, 3}));
+    EXPECT_FALSE(DeleteFileA(path.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+
+    player.Close();
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_EQ(player.DeviceId(), 0u);
+    EXPECT_EQ(player.Error(), 0u);
+    PumpUntil([&] { return player.NotifyCount() > 0; }, 500);
+    EXPECT_NE(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL)) << "the play was cut off";
+
+    EXPECT_TRUE(WriteBytesFile(path, {1, 2, 3}));
+    EXPECT_TRUE(DeleteFileA(path.c_str()));
+    player.Close();  // nothing open: nothing happens
+    EXPECT_EQ(player.Error(), 0u);
+}
+
+TEST_F(SoundPlayerTest, DestroyingThePlayerClosesItsDevice) {
+    const std::string path = WriteTone("tone.wav", 1.0);
+    HWND window = nullptr;
+    {
+        TSoundPlayer player;
+        player.SetFileName(path);
+        player.Open();
+        player.Play();
+        window = player.Handle();
+        ASSERT_TRUE(IsWindow(window));
+        ASSERT_FALSE(DeleteFileA(path.c_str()));
+    }
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(DeleteFileA(path.c_str()));
+}
+
+TEST_F(SoundPlayerTest, OpeningAgainClosesTheFirstDevice) {
+    const std::string first = WriteTone("first.wav", 1.0);
+    const std::string second = WriteTone("second.wav", 0.3);
+    TSoundPlayer player;
+    player.SetFileName(first);
+    player.Open();
+    player.Play();
+    PumpFor(100);
+    player.SetFileName(second);
+    player.Open();
+    EXPECT_TRUE(player.IsOpen());
+    EXPECT_TRUE(DeleteFileA(first.c_str())) << "the first file was released";
+    EXPECT_FALSE(DeleteFileA(second.c_str())) << "the second file is held";
+    player.Play();
+    ASSERT_TRUE(PumpUntil([&] { return player.LastNotifyValue() == MCI_NOTIFY_SUCCESSFUL && player.LastNotifyDevice() == player.DeviceId(); }, 5000));
+}
+
+// Files MCI cannot open: Open fails with the platform's text for the code MCI returned.
+TEST_F(SoundPlayerTest, OpenFailsWithTheMciErrorText) {
+    TBytes garbage(4000);
+    for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    const struct {
+        const char* name;
+        const char* file;
+        TBytes bytes;
+        bool write;
+    } cases[] = {
+        {"garbage", "garbage.wav", garbage, true},
+        {"text", "text.wav", BytesOf("This is not a sound."), true},
+        {"empty", "empty.wav", {}, true},
+        {"missing file", "missing.wav", {}, false},
+        {"unknown extension", "tone.xyz123", SynthesizeToneWav(TToneSpec{}), true},
+    };
+    for (const auto& c : cases) {
+        const std::string path = m_folder + c.file;
+        if (c.write) {
+            ASSERT_TRUE(WriteBytesFile(path, c.bytes));
+        }
+        TSoundPlayer player;
+        player.SetFileName(path);
+        try {
+            player.Open();
+            ADD_FAILURE() << c.name << ": Open did not fail";
+        } catch (const EWavFileError& e) {
+            ADD_FAILURE() << c.name << ": refused by the header check: " << e.what();
+        } catch (const EMCIDeviceError& e) {
+            EXPECT_NE(player.Error(), 0u) << c.name;
+            EXPECT_EQ(e.what(), MciText(player.Error())) << c.name;
+            EXPECT_NE(std::string(e.what()), "") << c.name;
+        }
+        EXPECT_FALSE(player.IsOpen()) << c.name;
+    }
+}
+
+// Every damaged or unusual WAV: the process survives, refused headers raise the check's error,
+// and whatever opens plays to a notice and closes.
+TEST_F(SoundPlayerTest, DamagedWavFilesNeverCrashThePlayer) {
+    const std::string path = m_folder + "mutated.wav";
+    TSoundPlayer player;
+    for (const TWavMutation& m : WavMutationSet()) {
+        SCOPED_TRACE(m.name);
+        ASSERT_TRUE(WriteBytesFile(path, m.bytes));
+        player.SetFileName(path);
+        TWavVerdict verdict = TWavVerdict::plays;
+        try {
+            player.Open();
+        } catch (const EWavFileError& e) {
+            verdict = TWavVerdict::refusedByCheck;
+            EXPECT_EQ(std::string(e.what()).rfind("Unsupported WAV file: ", 0), 0u) << e.what();
+        } catch (const EMCIDeviceError& e) {
+            verdict = TWavVerdict::rejectedByPlayer;
+            EXPECT_EQ(e.what(), MciText(player.Error()));
+        }
+        EXPECT_EQ(static_cast<int>(verdict), static_cast<int>(m.verdict));
+        if (!player.IsOpen()) continue;
+        const unsigned notices = player.NotifyCount();
+        player.Play();
+        EXPECT_EQ(player.Error(), 0u);
+        EXPECT_TRUE(PumpUntil([&] { return player.NotifyCount() > notices; }, 3000));
+        EXPECT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
+        player.Close();
+        EXPECT_FALSE(player.IsOpen());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
