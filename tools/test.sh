@@ -50,12 +50,9 @@ fi
 
 echo "== Windows tests under Wine"
 source "$ROOT/tools/wine.sh"
-# Tests whose names end in _AtWxH need that screen; all others run on 1280x1024.
-SCREENS=$(for exe in "$BUILD"/win/win_*_tests.exe; do
-    wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*' ; done | sort -u | sed 's/_At//')
 run_windows_tests() {  # screen, filter
     local screen=$1 filter=$2 exe name rc winxml
-    wine_start "${screen%x*}" "${screen#*x}" || { FAILED=$((FAILED + 1)); FAILED_NAMES+=("wine start $screen"); return; }
+    [ "$screen" = "$CURRENT_SCREEN" ] || wine_start "${screen%x*}" "${screen#*x}" || { FAILED=$((FAILED + 1)); FAILED_NAMES+=("wine start $screen"); return; }
     for exe in "$BUILD"/win/win_*_tests.exe; do
         name=$(basename "$exe" .exe)@$screen
         winxml="$RESULTS/$name.xml"
@@ -66,8 +63,13 @@ run_windows_tests() {  # screen, filter
         grep -E '^\[  (PASSED|FAILED)  \]|^\[  FAILED  \] [A-Za-z]' "$RESULTS/$name.log" | sed "s/^/$name: /" | head -n 20
         count_report "$name" "$winxml" $rc
     done
+    CURRENT_SCREEN=$screen
 }
+CURRENT_SCREEN=""
+# Tests whose names end in _AtWxH need that screen; all others run on 1280x1024.
 run_windows_tests 1280x1024 "-*_At*"
+SCREENS=$(for exe in "$BUILD"/win/win_*_tests.exe; do
+    wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*'; done | sort -u | sed 's/_At//')
 for screen in $SCREENS; do run_windows_tests "$screen" "*_At$screen*"; done
 wine_stop
 

@@ -1,3 +1,26 @@
-// Program entry (placeholder until the main window lands).
+// Program entry: the application, the five windows in their fixed order, the message loop.
 #include <windows.h>
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+
+#include "app/Unit1.h"
+#include "ui/Application.h"
+#include "windows/Unit2.h"
+#include "windows/Unit3.h"
+#include "sys/Unit4.h"
+#include "windows/Unit5.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    TApplication application;
+    try {
+        Application->Initialize();
+        // Form1 first: its creation handler runs before the other windows exist.
+        Application->CreateForm(Form1);
+        Application->CreateForm(Form2);
+        Application->CreateForm(Form3);
+        Application->CreateForm(Form4);
+        Application->CreateForm(Form5);
+        Application->Run();
+    } catch (const std::exception& error) {
+        Application->HandleException(error);
+    }
+    return 0;
+}

@@ -1,0 +1,256 @@
+// TForm1: layout of the main window, FormCreate, listing a folder and selecting a file.
+#include "app/Unit1.h"
+
+#include <windows.h>
+
+#include "app/CommandLine.h"
+#include "app/ControlIds.h"
+#include "app/ViewerArt.h"
+#include "app/ViewerInstances.h"
+#include "container/sonpix.h"
+#include "sys/mysys.h"
+#include "ui/Application.h"
+#include "sys/Unit4.h"
+#include "windows/Unit5.h"
+
+TForm1* Form1 = nullptr;
+bool PendingShow = false;
+
+namespace {
+const char kCaption[] = "Сонпик Просмотрщик  1.2                              ";
+const char kAlreadyRunning[] = "У вас уже запущен Сонпик просмотрщик";
+const char kSonpixPattern[] = "*.sonpix";
+const int kWideScreen = 1024;
+
+// FindFirstFileA/FindClose for one folder search.
+class TFileSearch {
+public:
+    TFileSearch(const std::string& pattern, WIN32_FIND_DATAA& data) : m_handle(FindFirstFileA(pattern.c_str(), &data)) {}
+    ~TFileSearch() {
+        if (m_handle != INVALID_HANDLE_VALUE) FindClose(m_handle);
+    }
+    TFileSearch(const TFileSearch&) = delete;
+    TFileSearch& operator=(const TFileSearch&) = delete;
+    bool Found() const { return m_handle != INVALID_HANDLE_VALUE; }
+    bool Next(WIN32_FIND_DATAA& data) { return FindNextFileA(m_handle, &data) != FALSE; }
+
+private:
+    HANDLE m_handle;  // owned
+};
+
+std::string FolderWithBackslash(const std::string& folder) {
+    if (!folder.empty() && folder.back() != '\\') return folder + '\\';
+    return folder;
+}
+
+template <class T>
+T* MakeControl(TForm1* form, TWinControl* parent, int id, int left, int top, int width, int height) {
+    T* control = form->Create<T>();
+    control->SetControlId(id);
+    control->SetBounds(left, top, width, height);
+    control->SetParent(parent);
+    return control;
+}
+}  // namespace
+
+TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
+    SetCaption(std::string(kCaption) + kMakerCredit);
+    SetBounds(15, 45, 642, 450);
+    SetBorderStyle(bsSizeable);
+    SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+    UseProgramIcon();
+    CreateControls();
+    OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
+}
+
+void TForm1::CreateControls() {
+    DirectoryEdit1 = MakeControl<TFolderEdit>(this, this, idDirectoryEdit1, 8, 0, 209, 21);
+    DirectoryEdit1->SetTabOrder(1);
+    DirectoryEdit1->OnChange = [this](TObject* Sender) { DirectoryEdit1Change(Sender); };
+
+    ListBox1 = Create<TListBox>();
+    ListBox1->SetControlId(idListBox1);
+    ListBox1->SetSorted(true);
+    ListBox1->SetItemHeight(13);
+    ListBox1->SetShowHint(true);
+    ListBox1->SetBounds(8, 24, 209, 329);
+    ListBox1->SetTabOrder(0);
+    ListBox1->SetParent(this);
+    ListBox1->OnClick = [this](TObject* Sender) { ListBox1Click(Sender); };
+
+    Image1 = MakeControl<TImage>(this, this, idImage1, 224, 0, 400, 300);
+    Image1->SetCenter(true);
+
+    GroupBox1 = Create<TGroupBox>();
+    GroupBox1->SetControlId(idGroupBox1);
+    GroupBox1->SetCaption("Сонпик создал:");
+    GroupBox1->SetBounds(224, 304, 401, 113);
+    GroupBox1->SetParent(this);
+    TFont groupFont = GroupBox1->Font();
+    groupFont.SetColor(clActiveCaption);
+    GroupBox1->SetFont(groupFont);
+    GroupBox1->SetTabOrder(2);
+
+    StaticText1 = Create<TStaticText>();
+    StaticText1->SetControlId(idStaticText1);
+    TFont labelFont;
+    labelFont.SetStyle(fsBold);
+    labelFont.SetColor(clRed);
+    StaticText1->SetFont(labelFont);
+    StaticText1->SetCaption("?");
+    StaticText1->SetLeft(8);
+    StaticText1->SetTop(24);
+    StaticText1->SetTabOrder(0);
+    StaticText1->SetParent(GroupBox1);
+
+    GroupBox2 = MakeControl<TGroupBox>(this, GroupBox1, idGroupBox2, 8, 40, 289, 65);
+    GroupBox2->SetTabOrder(2);
+
+    Image2 = MakeControl<TImage>(this, GroupBox2, idImage2, 0, 8, 289, 57);
+    Image2->SetBitmap(MakeBanner());
+
+    Button1 = MakeControl<TButton>(this, GroupBox1, idButton1, 336, 80, 51, 25);
+    Button1->SetCaption("Больше");
+    Button1->SetTabOrder(1);
+    Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };
+
+    SpeedButton2 = MakeControl<TSpeedButton>(this, this, idSpeedButton2, 8, 360, 23, 22);
+    SpeedButton2->SetGlyph(MakeComputerGlyph());
+    SpeedButton2->OnClick = [this](TObject* Sender) { SpeedButton2Click(Sender); };
+
+    SpeedButton3 = MakeControl<TSpeedButton>(this, this, idSpeedButton3, 32, 360, 23, 22);
+    SpeedButton3->SetGlyph(MakeQuestionGlyph());
+    SpeedButton3->OnClick = [this](TObject* Sender) { SpeedButton3Click(Sender); };
+
+    SpeedButton4 = MakeControl<TSpeedButton>(this, this, idSpeedButton4, 64, 360, 23, 22);
+    SpeedButton4->SetGlyph(MakeNotePadGlyph());
+    SpeedButton4->SetHint("Запустить программу создания Сонпиков");
+    SpeedButton4->SetShowHint(true);
+    SpeedButton4->OnClick = [this](TObject* Sender) { SpeedButton4Click(Sender); };
+
+    SpeedButton1 = MakeControl<TSpeedButton>(this, this, idSpeedButton1, 96, 360, 121, 25);
+    SpeedButton1->SetGlyph(MakePlayGlyph());
+    SpeedButton1->OnClick = [this](TObject* Sender) { SpeedButton1Click(Sender); };
+
+    CheckBox1 = MakeControl<TCheckBox>(this, this, idCheckBox1, 8, 392, 161, 17);
+    CheckBox1->SetCaption("Сразу проигрывать звук");
+    CheckBox1->SetChecked(true);
+    CheckBox1->SetTabOrder(4);
+
+    SoundPlayer1 = std::make_unique<TSoundPlayer>();
+
+    Timer1 = Create<TTimer>();
+    Timer1->SetInterval(500);
+    Timer1->OnTimer = [this](TObject* Sender) { Timer1Timer(Sender); };
+    Timer1->SetEnabled(true);
+}
+
+// The order of the steps matters: the single-instance test comes after the folder is listed and
+// before anything of the temporary folder is touched.
+void TForm1::FormCreate(TObject*) {
+    InitAppFolder();
+
+    char current[MAX_PATH * 4];
+    const DWORD length = GetCurrentDirectoryA(sizeof current, current);
+    DirectoryEdit1->SetText(std::string(current, length < sizeof current ? length : 0));
+
+    const std::string argument = FirstCommandLineArgument();
+    if (argument.empty()) DirectoryEdit1->SetText(AppFolder);
+
+    if (CountViewerInstances() > 0) {
+        // No owner: the box stands centred on the screen; then the process ends before showing.
+        MessageBoxA(nullptr, kAlreadyRunning, Application->Title().c_str(), MB_OK | MB_TASKMODAL);
+        ExitProcess(0);
+    }
+
+    PendingShow = false;
+    SharedJpeg = std::make_unique<TJPEGImage>();
+
+    const std::string temp = GetTempFolder();
+    DeleteFileQuietly(temp + "Tempsx.jpg");
+    DeleteFileQuietly(temp + "Tempsx.wav");
+    DeleteFileQuietly(temp + "Tempsxcop.txt");
+
+    Button1->SetEnabled(false);
+
+    if (GetSystemMetrics(SM_CXSCREEN) >= kWideScreen) ApplyWideLayout();
+
+    if (!argument.empty() && IsSonpixPath(argument)) {
+        std::string makerText;
+        ExtractSonpix(argument, GetTempFolder(), "Tempsx", makerText);
+        StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
+        PendingShow = true;
+        Button1->SetEnabled(true);
+    }
+}
+
+void TForm1::ApplyWideLayout() {
+    SetWidth(940);
+    SetHeight(660);
+    GroupBox1->SetTop(512);
+    GroupBox1->SetLeft(360);
+    Image1->SetHeight(500);
+    Image1->SetWidth(680);
+    for (TSpeedButton* button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4}) button->SetTop(580);
+    CheckBox1->SetTop(610);
+    ListBox1->SetHeight(540);
+}
+
+void TForm1::DirectoryEdit1Change(TObject*) {
+    ListBox1->ClearItems();
+    const std::string folder = FolderWithBackslash(DirectoryEdit1->Text());
+    WIN32_FIND_DATAA found{};
+    TFileSearch search(folder + kSonpixPattern, found);
+    if (!search.Found()) return;
+    do {
+        ListBox1->AddItem(FileNameWithoutExt(found.cFileName));
+    } while (search.Next(found));
+}
+
+void TForm1::ListBox1Click(TObject*) {
+    Button1->SetEnabled(true);
+    Image1->Hide();
+    Image2->Hide();
+    StaticText1->SetCaption("?");
+    if (ListBox1->ItemCount() == 0 || ListBox1->ItemIndex() < 0) return;
+    const std::string folder = FolderWithBackslash(DirectoryEdit1->Text());
+    const std::string name = ListBox1->Item(ListBox1->ItemIndex());
+    ListBox1->SetHint(name);
+    const std::string path = folder + name + ".sonpix";
+    // The previous sound stops and its file is released before the extraction rewrites it.
+    SoundPlayer1->Close();
+    std::string makerText;
+    ExtractSonpix(path, GetTempFolder(), "Tempsx", makerText);
+    StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
+    ShowCurrentFile();
+}
+
+void TForm1::Timer1Timer(TObject*) {
+    if (!PendingShow) return;
+    PendingShow = false;
+    ShowCurrentFile();
+}
+
+void TForm1::Button1Click(TObject*) {}
+
+void TForm1::SpeedButton2Click(TObject*) {
+    if (Form4) Form4->Show();
+}
+
+void TForm1::SpeedButton3Click(TObject*) {
+    if (Form5) Form5->Show();
+}
+
+void TForm1::SpeedButton4Click(TObject*) {}
+
+void TForm1::WMClose() {
+    const std::string temp = GetTempFolder();
+    if (FileExists(temp + "Tempsx.jpg")) DeleteFileQuietly(temp + "Tempsx.jpg");
+    if (FileExists(temp + "Tempsxcop.jpg")) DeleteFileQuietly(temp + "Tempsxcop.jpg");
+    if (FileExists(temp + "Tempsx.wav")) {
+        // The sound player must release the sound file before it can go.
+        SoundPlayer1->Close();
+        DeleteFileQuietly(temp + "Tempsx.wav");
+    }
+    TForm::WMClose();
+}

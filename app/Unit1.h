@@ -1,0 +1,72 @@
+// TForm1: the viewer's main window with its controls, start-up, folder listing and selection.
+#pragma once
+#include <memory>
+
+#include "sound/SoundPlayer.h"
+#include "ui/Button.h"
+#include "ui/CheckBox.h"
+#include "ui/FolderEdit.h"
+#include "ui/Form.h"
+#include "ui/GroupBox.h"
+#include "ui/Image.h"
+#include "ui/JpegImage.h"
+#include "ui/ListBox.h"
+#include "ui/SpeedButton.h"
+#include "ui/StaticText.h"
+#include "ui/Timer.h"
+
+// Set by the command-line open; the next tick of Timer1 shows the extracted file and clears it.
+extern bool PendingShow;
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner);
+
+    // Controls, owned by the form (its component list); these are plain references.
+    TFolderEdit* DirectoryEdit1 = nullptr;
+    TListBox* ListBox1 = nullptr;
+    TImage* Image1 = nullptr;
+    TGroupBox* GroupBox1 = nullptr;
+    TStaticText* StaticText1 = nullptr;
+    TGroupBox* GroupBox2 = nullptr;
+    TImage* Image2 = nullptr;
+    TButton* Button1 = nullptr;
+    TSpeedButton* SpeedButton2 = nullptr;
+    TSpeedButton* SpeedButton3 = nullptr;
+    TSpeedButton* SpeedButton4 = nullptr;
+    TSpeedButton* SpeedButton1 = nullptr;
+    TCheckBox* CheckBox1 = nullptr;
+    TTimer* Timer1 = nullptr;
+    // The invisible sound player; it owns its own hidden window for the media notices.
+    std::unique_ptr<TSoundPlayer> SoundPlayer1;
+
+    // The one JPEG picture object into which every fitted copy is loaded; made by FormCreate.
+    std::unique_ptr<TJPEGImage> SharedJpeg;
+
+    void FormCreate(TObject* Sender);
+    void DirectoryEdit1Change(TObject* Sender);
+    void ListBox1Click(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void SpeedButton1Click(TObject* Sender);
+    void SpeedButton2Click(TObject* Sender);
+    void SpeedButton3Click(TObject* Sender);
+    void SpeedButton4Click(TObject* Sender);
+    void Timer1Timer(TObject* Sender);
+    // Shows the extracted current file: pictures fitted into Image1 and Image2, then the sound.
+    void ShowCurrentFile();
+    // The larger layout for screens at least 1024 pixels wide.
+    void ApplyWideLayout();
+
+protected:
+    // Close request: removes the current file's temporary files, then closes as any main form.
+    void WMClose() override;
+
+private:
+    void CreateControls();
+    // Loads a fitted copy into SharedJpeg and gives the picture control its own copy of it.
+    void ShowFittedCopy(TImage& image, const std::string& fittedPath);
+    // Opens the sound file anew and starts it from its beginning; returns at once.
+    void PlaySoundFile(const std::string& path);
+};
+
+extern TForm1* Form1;

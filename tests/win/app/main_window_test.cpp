@@ -1,0 +1,198 @@
+// The main window: layout by control id, start-up steps, folder listing and selection.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/ControlIds.h"
+#include "app/Unit1.h"
+#include "sys/mysys.h"
+#include "tests/support/SonpixWriter.h"
+#include "ui/Application.h"
+
+namespace {
+struct TBox {
+    int id, left, top, width, height;
+};
+
+RECT ChildRect(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND FindById(HWND root, int id) {
+    struct TSearch {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        root,
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<TSearch*>(data);
+            if (GetDlgCtrlID(window) == s->id) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A main window made without its creation handler, destroyed at the end of the test.
+class TMainWindow {
+public:
+    TMainWindow() : m_form(Application->Create<TForm1>()) {}
+    ~TMainWindow() { Application->RemoveComponent(m_form).reset(); }
+    TForm1* operator->() const { return m_form; }
+
+private:
+    TForm1* m_form;
+};
+
+void ExpectBoxes(HWND form, const std::vector<TBox>& boxes) {
+    for (const TBox& box : boxes) {
+        HWND control = FindById(form, box.id);
+        ASSERT_TRUE(control) << box.id;
+        const RECT r = ChildRect(control);
+        EXPECT_EQ(r.left, box.left) << box.id;
+        EXPECT_EQ(r.top, box.top) << box.id;
+        EXPECT_EQ(r.right - r.left, box.width) << box.id;
+        EXPECT_EQ(r.bottom - r.top, box.height) << box.id;
+    }
+}
+
+const std::vector<TBox> kNarrowLayout = {
+    {idDirectoryEdit1, 8, 0, 209, 21}, {idListBox1, 8, 24, 209, 329},   {idImage1, 224, 0, 400, 300},
+    {idGroupBox1, 224, 304, 401, 113}, {idStaticText1, 8, 24, 11, 17},  {idGroupBox2, 8, 40, 289, 65},
+    {idImage2, 0, 8, 289, 57},         {idButton1, 336, 80, 51, 25},    {idSpeedButton2, 8, 360, 23, 22},
+    {idSpeedButton3, 32, 360, 23, 22}, {idSpeedButton4, 64, 360, 23, 22}, {idSpeedButton1, 96, 360, 121, 25},
+    {idCheckBox1, 8, 392, 161, 17},
+};
+}  // namespace
+
+TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
+    TMainWindow form;
+    HWND window = form->Handle();
+    ExpectBoxes(window, kNarrowLayout);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(outer.left, 15);
+    EXPECT_EQ(outer.top, 45);
+    EXPECT_EQ(outer.right - outer.left, 642);
+    EXPECT_EQ(outer.bottom - outer.top, 450);
+    char className[64];
+    GetClassNameA(window, className, sizeof className);
+    EXPECT_STREQ(className, "TForm1");
+    char caption[256];
+    GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_EQ(std::string(caption).rfind("Сонпик Просмотрщик  1.2", 0), 0u);
+    EXPECT_EQ(GetParent(FindById(window, idStaticText1)), FindById(window, idGroupBox1));
+    EXPECT_EQ(GetParent(FindById(window, idImage2)), FindById(window, idGroupBox2));
+    EXPECT_TRUE(form->CheckBox1->Checked());
+    EXPECT_EQ(form->StaticText1->Caption(), "?");
+    EXPECT_EQ(form->Image2->PictureWidth(), 287);
+    EXPECT_EQ(form->Image2->PictureHeight(), 57);
+    EXPECT_TRUE(form->Image1->Empty());
+    // Keyboard order: the list first, then the folder field, the panel's button, the check box.
+    HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+    EXPECT_EQ(first, FindById(window, idListBox1));
+    HWND second = GetNextDlgTabItem(window, first, FALSE);
+    EXPECT_EQ(second, FindById(window, idDirectoryEdit1));
+    HWND third = GetNextDlgTabItem(window, second, FALSE);
+    EXPECT_EQ(third, FindById(window, idButton1));
+    EXPECT_EQ(GetNextDlgTabItem(window, third, FALSE), FindById(window, idCheckBox1));
+}
+
+TEST(MainWindow, WideLayoutChangesOnlyItsValues) {
+    TMainWindow form;
+    form->ApplyWideLayout();
+    std::vector<TBox> wide = kNarrowLayout;
+    for (TBox& box : wide) {
+        switch (box.id) {
+            case idGroupBox1: box.left = 360; box.top = 512; break;
+            case idImage1: box.width = 680; box.height = 500; break;
+            case idSpeedButton1: case idSpeedButton2: case idSpeedButton3: case idSpeedButton4: box.top = 580; break;
+            case idCheckBox1: box.top = 610; break;
+            case idListBox1: box.height = 540; break;
+            default: break;
+        }
+    }
+    ExpectBoxes(form->Handle(), wide);
+    RECT outer;
+    GetWindowRect(form->Handle(), &outer);
+    EXPECT_EQ(outer.right - outer.left, 940);
+    EXPECT_EQ(outer.bottom - outer.top, 660);
+}
+
+namespace {
+// FormCreate in this process: the test exe's first argument is a gtest option, never a Sonpix file.
+void ExpectStartUp(bool wide) {
+    const std::string temp = GetTempFolder();
+    for (const char* name : {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.txt", "Tempsxcop.jpg"})
+        ASSERT_TRUE(WriteBytesFile(temp + name, BytesOf("old")));
+    TMainWindow form;
+    form->FormCreate(form.operator->());
+    EXPECT_FALSE(FileExists(temp + "Tempsx.jpg"));
+    EXPECT_FALSE(FileExists(temp + "Tempsx.wav"));
+    EXPECT_FALSE(FileExists(temp + "Tempsxcop.txt"));
+    EXPECT_TRUE(FileExists(temp + "Tempsxcop.jpg")) << "the maker's picture is not removed at start";
+    DeleteFileQuietly(temp + "Tempsxcop.jpg");
+    EXPECT_FALSE(form->Button1->Enabled());
+    EXPECT_FALSE(PendingShow);
+    EXPECT_TRUE(form->SharedJpeg != nullptr);
+    EXPECT_EQ(form->Image1->Width(), wide ? 680 : 400);
+    EXPECT_EQ(form->Width(), wide ? 940 : 642);
+}
+}  // namespace
+
+TEST(MainWindow, StartUpRemovesStaleFilesDisablesMoreAndWidensOnWideScreens) { ExpectStartUp(true); }
+TEST(MainWindow, StartUpKeepsTheNarrowLayout_At1023x768) { ExpectStartUp(false); }
+TEST(MainWindow, StartUpWidensAtExactly1024_At1024x768) { ExpectStartUp(true); }
+
+TEST(MainWindow, FolderIsListedWithOrWithoutTrailingBackslashAndSelectionExtracts) {
+    const std::string folder = GetTempFolder() + "ui-listing\\";
+    ForceFolderPath(folder);
+    TSonpixParts parts;
+    parts.picture = BytesOf("not a jpeg but bytes");
+    parts.sound = BytesOf("RIFF....WAVE");
+    parts.makerText = std::string("Автор");
+    ASSERT_TRUE(WriteBytesFile(folder + "b.c.sonpix", BuildSonpix(parts)));
+    ASSERT_TRUE(WriteBytesFile(folder + "A.SONPIX", BuildSonpix(parts)));
+    ASSERT_TRUE(WriteBytesFile(folder + "other.txt", BytesOf("x")));
+    ASSERT_TRUE(WriteBytesFile(folder + "h.sonpix", BytesOf("x")));
+    SetFileAttributesA((folder + "h.sonpix").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    CreateDirectoryA((folder + "d.sonpix").c_str(), nullptr);
+
+    TMainWindow form;
+    const std::vector<std::string> expected{"A", "b.c", "d", "h"};
+    for (const std::string& text : {folder, folder.substr(0, folder.size() - 1)}) {
+        form->DirectoryEdit1->SetText(text);
+        EXPECT_EQ(form->ListBox1->Items(), expected) << text;
+        EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
+    }
+    // Select "b.c" with the keyboard, as a user would.
+    form->ListBox1->SetFocus();
+    SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(form->ListBox1->ItemIndex(), 1);
+    EXPECT_EQ(form->ListBox1->Hint(), "b.c");
+    EXPECT_EQ(form->StaticText1->Caption(), "Автор");
+    EXPECT_TRUE(form->Button1->Enabled());
+    EXPECT_FALSE(form->Image1->Visible());
+    EXPECT_FALSE(form->Image2->Visible());
+    const std::string temp = GetTempFolder();
+    EXPECT_EQ(ReadBytesFile(temp + "Tempsx.wav"), parts.sound);
+    // Another folder: the list changes, the current file's label stays.
+    form->DirectoryEdit1->SetText(folder + "d.sonpix");
+    EXPECT_TRUE(form->ListBox1->Items().empty());
+    EXPECT_EQ(form->StaticText1->Caption(), "Автор");
+    for (const char* name : {"b.c.sonpix", "A.SONPIX", "other.txt", "h.sonpix"}) {
+        SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA((folder + name).c_str());
+    }
+    RemoveDirectoryA((folder + "d.sonpix").c_str());
+    RemoveDirectoryA(folder.c_str());
+    for (const char* name : {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.jpg"}) DeleteFileQuietly(temp + name);
+}

@@ -1,0 +1,16 @@
+// Sonpix files for the black-box tests: real JPEG pictures and WAV sounds, so that the viewer
+// can show and play what it extracts without reporting an error.
+#pragma once
+#include <string>
+
+#include "tests/support/SonpixWriter.h"
+
+// A baseline colour JPEG of the given size (a gradient seeded by shade, so that files differ).
+TBytes SampleJpeg(int width, int height, int shade);
+// A short quiet tone as a WAV file.
+TBytes SampleWav(double frequencyHz);
+
+// A complete Sonpix file with a picture, a sound, a maker's picture and the maker's text.
+TSonpixParts SampleParts(int shade, const std::string& makerText);
+// Writes BuildSonpix(parts) to path; false on failure.
+bool WriteSonpix(const std::string& path, const TSonpixParts& parts);

@@ -1,0 +1,44 @@
+// Fresh folders of the test's own, and the fixed temporary files the viewer shares with the tests.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "tests/support/SonpixWriter.h"
+
+// A new empty folder under the temporary folder, removed with everything in it on destruction.
+class TScratchFolder {
+public:
+    TScratchFolder();
+    ~TScratchFolder();
+    TScratchFolder(const TScratchFolder&) = delete;
+    TScratchFolder& operator=(const TScratchFolder&) = delete;
+
+    // The folder with one trailing backslash.
+    const std::string& Path() const { return m_path; }
+    // Path() + relative, creating the folders named in relative on the way.
+    std::string Make(const std::string& relative) const;
+
+private:
+    std::string m_path;
+};
+
+// The temporary folder exactly as GetTempPathA reports it (the tests and the viewer run in the
+// same prefix with the same environment, so this is the viewer's temporary folder too).
+std::string TempFolder();
+std::string TempFile(const std::string& name);
+
+// Whole-file reads and writes through the ANSI file functions (so that Cyrillic names work the
+// way the viewer's own do); std::nullopt / false on failure.
+std::optional<TBytes> ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const TBytes& bytes);
+
+// Copies the program under test to path; false on failure.
+bool CopyViewerTo(const std::string& path);
+
+// The last-write time of a file; std::nullopt when there is none.
+std::optional<FILETIME> LastWriteTime(const std::string& path);
+bool SameTime(const FILETIME& a, const FILETIME& b);
+bool PathExists(const std::string& path);
+void RemoveFile(const std::string& path);

@@ -1,0 +1,36 @@
+// Scratch folder and file helpers for the picture tests.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/JpegCodec.h"
+#include "tests/support/SampleImages.h"
+#include "tests/support/SonpixWriter.h"
+
+// A fresh folder under the system temporary folder, removed with its files at the end.
+class TScratchFolder {
+public:
+    TScratchFolder();
+    ~TScratchFolder();
+    TScratchFolder(const TScratchFolder&) = delete;
+    TScratchFolder& operator=(const TScratchFolder&) = delete;
+    // Path of a file in the folder.
+    std::string operator/(const std::string& name) const { return m_path + name; }
+
+private:
+    std::string m_path;  // with a trailing backslash
+};
+
+// Writes a JPEG of the image and returns its path.
+std::string WriteJpeg(const TScratchFolder& folder, const std::string& name, const TRgbImage& image,
+                      bool progressive = false, int quality = 92);
+// Reads and decodes a JPEG file with the test-side codec.
+TDecodedJpeg ReadJpeg(const std::string& path);
+
+// The pixels of a bitmap as RGB, read through a 24-bit top-down DIB.
+TRgbImage BitmapPixels(HBITMAP bitmap);
+
+// GDI objects of this process and its private memory in bytes.
+DWORD GdiObjectCount();
+std::size_t PrivateBytes();

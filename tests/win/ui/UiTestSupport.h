@@ -1,0 +1,35 @@
+// Helpers of the component layer tests: a scratch form, error capture, window counting.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+// A form owned by the application for one test, destroyed at the end of it.
+class TScratchForm {
+public:
+    TScratchForm();
+    ~TScratchForm();
+    TForm* operator->() const { return m_form; }
+    TForm* Get() const { return m_form; }
+
+private:
+    TForm* m_form;
+};
+
+// Installs Application->OnException for its lifetime and records the messages it receives.
+class TErrorCapture {
+public:
+    TErrorCapture();
+    ~TErrorCapture();
+    std::vector<std::string> Messages;
+};
+
+// Every window of this thread: top-level ones, their children, and message-only ones.
+int CountThreadWindows();
+// The text of a window as the platform reports it.
+std::string WindowText(HWND window);
+std::string WindowClass(HWND window);

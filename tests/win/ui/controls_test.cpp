@@ -1,0 +1,267 @@
+// Behaviour of the single controls: label sizing and access keys, sorted list and keyboard
+// selection, timer ticks, glyph button clicks without focus, picture placement.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "UiTestSupport.h"
+#include "ui/Image.h"
+#include "ui/ListBox.h"
+#include "ui/MessagePump.h"
+#include "ui/SpeedButton.h"
+#include "ui/StaticText.h"
+#include "ui/Timer.h"
+
+namespace {
+SIZE CalcText(const TFont& font, const std::string& text, UINT extra = 0) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, font.Handle());
+    RECT rect{0, 0, 0, 0};
+    DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &rect, DT_LEFT | DT_EXPANDTABS | DT_CALCRECT | extra);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return SIZE{rect.right, rect.bottom};
+}
+
+// The pixels of a w x h area drawn by draw(dc), as 32-bit values.
+template <class Draw>
+std::vector<DWORD> Render(int width, int height, Draw draw) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    TMemDC dc(nullptr);
+    {
+        TSelectGuard select(dc.Get(), bitmap.Get());
+        draw(dc.Get());
+        GdiFlush();
+    }
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    return std::vector<DWORD>(pixels, pixels + width * height);
+}
+
+TFont BoldLabelFont() {
+    TFont font;
+    font.SetStyle(fsBold);
+    font.SetColor(clRed);
+    return font;
+}
+}  // namespace
+
+TEST(StaticText, SizesItselfToItsTextWithTwoPixelsAround) {
+    TScratchForm form;
+    auto* label = form->Create<TStaticText>();
+    label->SetFont(BoldLabelFont());
+    label->SetParent(form.Get());
+    const char* texts[] = {"?", "Сонпик", "A&B", "A&&B", "line one\r\nsecond, longer line", "tab\there", "a\r\nb\r\nc"};
+    for (const char* text : texts) {
+        label->SetCaption(text);
+        const SIZE expected = CalcText(label->Font(), text);
+        EXPECT_EQ(label->Width(), expected.cx + 4) << text;
+        EXPECT_EQ(label->Height(), expected.cy + 4) << text;
+        RECT window;
+        GetWindowRect(label->Handle(), &window);
+        EXPECT_EQ(window.right - window.left, label->Width()) << text;
+    }
+    const int oneLine = CalcText(label->Font(), "a").cy;
+    label->SetCaption("a\r\nb\r\nc");
+    EXPECT_EQ(label->Height(), 3 * oneLine + 4) << "line breaks are kept";
+}
+
+TEST(StaticText, QuestionMarkInBoldLabelFontHasTheDesignSize) {
+    TScratchForm form;
+    auto* label = form->Create<TStaticText>();
+    label->SetFont(BoldLabelFont());
+    label->SetCaption("?");
+    EXPECT_EQ(label->Width(), 11);
+    EXPECT_EQ(label->Height(), 17);
+}
+
+TEST(StaticText, AmpersandMarksAnAccessKeyAndTwoShowOne) {
+    TScratchForm form;
+    auto* label = form->Create<TStaticText>();
+    label->SetFont(BoldLabelFont());
+    label->SetParent(form.Get());
+    const TFont font = label->Font();
+    auto drawPlain = [&](const std::string& text) {
+        return [&, text](HDC dc) {
+            RECT all{0, 0, 80, 24};
+            FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+            HGDIOBJ old = SelectObject(dc, font.Handle());
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, RGB(255, 0, 0));
+            DrawTextA(dc, text.c_str(), -1, &all, DT_LEFT | DT_NOPREFIX);
+            SelectObject(dc, old);
+        };
+    };
+    auto drawLabel = [&](const std::string& caption) {
+        label->SetCaption(caption);
+        return [&](HDC dc) {
+            RECT all{0, 0, 80, 24};
+            FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+            SendMessageA(label->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        };
+    };
+    // Two ampersands show one.
+    EXPECT_EQ(Render(80, 24, drawLabel("A&&B")), Render(80, 24, drawPlain("A&B")));
+    // One ampersand is not shown: the same letters, plus an underline under the next one.
+    const std::vector<DWORD> marked = Render(80, 24, drawLabel("&AB"));
+    const std::vector<DWORD> plain = Render(80, 24, drawPlain("AB"));
+    EXPECT_EQ(label->Width(), CalcText(font, "AB", DT_NOPREFIX).cx + 4);
+    const int letterWidth = CalcText(font, "A", DT_NOPREFIX).cx;
+    int differing = 0;
+    for (int i = 0; i < 80 * 24; ++i) {
+        if (marked[i] == plain[i]) continue;
+        ++differing;
+        EXPECT_LE(i % 80, letterWidth) << "only the first letter is underlined";
+    }
+    EXPECT_GE(differing, letterWidth - 2) << "an underline of the letter's width";
+}
+
+TEST(ListBox, KeepsEntriesSortedIgnoringCaseWithOrWithoutWindow) {
+    TScratchForm form;
+    auto* list = form->Create<TListBox>();
+    list->SetSorted(true);
+    for (const char* item : {"b", "C", "a", "Б", "а"}) list->AddItem(item);
+    const std::vector<std::string> before = list->Items();
+    EXPECT_EQ(std::vector<std::string>(before.begin(), before.begin() + 3), (std::vector<std::string>{"a", "b", "C"}));
+    list->SetParent(form.Get());
+    list->AddItem("B2");
+    ASSERT_EQ(list->ItemCount(), 6);
+    for (int i = 0; i < list->ItemCount(); ++i) {
+        char text[64] = {};
+        SendMessageA(list->Handle(), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        EXPECT_EQ(list->Item(i), text) << "object and window agree at " << i;
+    }
+    EXPECT_EQ(list->Item(2), "B2");
+}
+
+TEST(ListBox, KeyboardSelectionRaisesOnClickButTheProgramsDoesNot) {
+    TScratchForm form;
+    auto* list = form->Create<TListBox>();
+    list->SetSorted(true);
+    list->SetParent(form.Get());
+    for (const char* item : {"one", "two", "three"}) list->AddItem(item);
+    std::vector<int> clicked;
+    list->OnClick = [&](TObject*) { clicked.push_back(list->ItemIndex()); };
+    list->SetItemIndex(1);
+    EXPECT_TRUE(clicked.empty());
+    list->SetFocus();
+    SendMessageA(list->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageA(list->Handle(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(clicked, (std::vector<int>{2, 0}));
+    EXPECT_EQ(list->Item(list->ItemIndex()), "one");
+    list->ClearItems();
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_EQ(SendMessageA(list->Handle(), LB_GETCOUNT, 0, 0), 0);
+}
+
+TEST(ListBox, ItemHeightReachesTheWindow) {
+    TScratchForm form;
+    auto* list = form->Create<TListBox>();
+    list->SetItemHeight(13);
+    list->SetParent(form.Get());
+    EXPECT_EQ(SendMessageA(list->Handle(), LB_GETITEMHEIGHT, 0, 0), 13);
+    list->SetItemHeight(20);
+    EXPECT_EQ(SendMessageA(list->Handle(), LB_GETITEMHEIGHT, 0, 0), 20);
+}
+
+TEST(Timer, TicksAtItsIntervalWhileEnabledAndStopsWhenDisabled) {
+    TScratchForm form;
+    auto* timer = form->Create<TTimer>();
+    int ticks = 0;
+    timer->OnTimer = [&](TObject* sender) {
+        EXPECT_EQ(sender, timer);
+        ++ticks;
+    };
+    timer->SetInterval(50);
+    PumpMessagesFor(600);
+    EXPECT_GE(ticks, 5);
+    EXPECT_LE(ticks, 13);
+    timer->SetEnabled(false);
+    const int stopped = ticks;
+    PumpMessagesFor(300);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST(SpeedButton, ClicksOnReleaseInsideWithoutTakingTheFocus) {
+    TScratchForm form;
+    form->Show();
+    auto* list = form->Create<TListBox>();
+    list->SetParent(form.Get());
+    auto* speed = form->Create<TSpeedButton>();
+    speed->SetBounds(100, 10, 23, 22);
+    speed->SetParent(form.Get());
+    int clicks = 0;
+    speed->OnClick = [&](TObject*) { ++clicks; };
+    list->SetFocus();
+    ASSERT_EQ(GetFocus(), list->Handle());
+
+    SendMessageA(speed->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(speed->Pressed());
+    EXPECT_EQ(GetFocus(), list->Handle());
+    SendMessageA(speed->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(speed->Pressed());
+
+    // Pressed, dragged off and released outside: no click.
+    SendMessageA(speed->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(speed->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 5));
+    EXPECT_FALSE(speed->Pressed());
+    SendMessageA(speed->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 5));
+    EXPECT_EQ(clicks, 1);
+
+    SendMessageA(speed->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(GetFocus(), list->Handle());
+}
+
+TEST(Image, DrawsItsPictureUnscaledCentredOrTopLeft) {
+    TScratchForm form;
+    auto* image = form->Create<TImage>();
+    image->SetBounds(0, 0, 40, 30);
+    image->SetParent(form.Get());
+    HDC screen = GetDC(nullptr);
+    TBitmapHandle picture(CreateCompatibleBitmap(screen, 10, 6));
+    ReleaseDC(nullptr, screen);
+    {
+        TMemDC dc(nullptr);
+        TSelectGuard select(dc.Get(), picture.Get());
+        RECT all{0, 0, 10, 6};
+        TBrushHandle black(CreateSolidBrush(RGB(0, 0, 0)));
+        FillRect(dc.Get(), &all, black.Get());
+    }
+    image->SetBitmap(std::move(picture));
+    auto blackArea = [&] {
+        const std::vector<DWORD> pixels =
+            Render(40, 30, [&](HDC dc) { SendMessageA(image->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), 0); });
+        RECT box{40, 30, -1, -1};
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                if ((pixels[y * 40 + x] & 0xFFFFFF) == 0) {
+                    box.left = std::min<LONG>(box.left, x);
+                    box.top = std::min<LONG>(box.top, y);
+                    box.right = std::max<LONG>(box.right, x + 1);
+                    box.bottom = std::max<LONG>(box.bottom, y + 1);
+                }
+        return box;
+    };
+    RECT topLeft = blackArea();
+    EXPECT_EQ(topLeft.left, 0);
+    EXPECT_EQ(topLeft.top, 0);
+    EXPECT_EQ(topLeft.right, 10);
+    EXPECT_EQ(topLeft.bottom, 6);
+    image->SetCenter(true);
+    RECT centred = blackArea();
+    EXPECT_EQ(centred.left, 15);
+    EXPECT_EQ(centred.top, 12);
+    EXPECT_EQ(centred.right, 25);
+    EXPECT_EQ(centred.bottom, 18);
+    image->Clear();
+    EXPECT_TRUE(image->Empty());
+    EXPECT_EQ(blackArea().right, -1);
+}

@@ -1,0 +1,139 @@
+// The exception boundary: an error in an event is reported and the program goes on; the
+// hand-over of calls from worker threads to the user-interface thread.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+#include "UiTestSupport.h"
+#include "ui/Button.h"
+#include "ui/MessagePump.h"
+#include "ui/SpeedButton.h"
+#include "ui/Timer.h"
+
+TEST(ExceptionBoundary, ErrorInAnEventReachesTheHandlerAndTheProgramGoesOn) {
+    TScratchForm form;
+    TErrorCapture errors;
+    auto* button = form->Create<TButton>();
+    button->SetParent(form.Get());
+    int clicks = 0;
+    button->OnClick = [&](TObject*) {
+        ++clicks;
+        throw std::runtime_error("Cannot open file \"x\"");
+    };
+    auto* speed = form->Create<TSpeedButton>();
+    speed->SetParent(form.Get());
+    speed->OnClick = [](TObject*) { throw std::runtime_error("JPEG error #53"); };
+    auto* timer = form->Create<TTimer>();
+    timer->SetInterval(20);
+    timer->OnTimer = [&](TObject*) {
+        timer->SetEnabled(false);
+        throw std::runtime_error("from a tick");
+    };
+
+    SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+    SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+    SendMessageA(speed->Handle(), BM_CLICK, 0, 0);
+    PumpMessagesUntil([&] { return errors.Messages.size() >= 4; }, 2000);
+
+    EXPECT_EQ(clicks, 2) << "the second click ran after the first one's error";
+    EXPECT_EQ(errors.Messages, (std::vector<std::string>{"Cannot open file \"x\"", "Cannot open file \"x\"",
+                                                          "JPEG error #53", "from a tick"}));
+    EXPECT_TRUE(IsWindow(button->Handle()));
+}
+
+TEST(ExceptionBoundary, ErrorInTheCreationEventIsReportedAndTheFormStillExists) {
+    TErrorCapture errors;
+    TScratchForm form;
+    bool laterStep = false;
+    form->OnCreate = [&](TObject*) {
+        throw std::runtime_error("step failed");
+        laterStep = true;
+    };
+    form->DoCreate();
+    EXPECT_EQ(errors.Messages, std::vector<std::string>{"step failed"});
+    EXPECT_FALSE(laterStep);
+    EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST(ExceptionBoundary, StandardBoxShowsTextWithFullStopUnderTheApplicationTitle) {
+    EXPECT_EQ(ErrorBoxText("JPEG error #53"), "JPEG error #53.");
+    EXPECT_EQ(ErrorBoxText("Failed to set data for ''"), "Failed to set data for ''.");
+    EXPECT_EQ(ErrorBoxText("Ends with a stop."), "Ends with a stop.");
+
+    // A watcher thread reads the box that HandleException shows and presses its OK button.
+    std::atomic<bool> found{false};
+    std::string text, caption;
+    bool iconShown = false;
+    int buttons = 0;
+    std::thread watcher([&] {
+        for (int i = 0; i < 200 && !found; ++i) {
+            HWND box = FindWindowA("#32770", Application->Title().c_str());
+            if (box && IsWindowVisible(box)) {
+                caption = WindowText(box);
+                char buffer[256] = {};
+                GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+                text = buffer;
+                for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                    if (!IsWindowVisible(child)) continue;
+                    const LONG childStyle = GetWindowLongA(child, GWL_STYLE);
+                    if (WindowClass(child) == "Static" && (childStyle & SS_TYPEMASK) == SS_ICON &&
+                        SendMessageA(child, STM_GETICON, 0, 0))
+                        iconShown = true;
+                    if (WindowClass(child) == "Button") ++buttons;
+                }
+                found = true;
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+            Sleep(25);
+        }
+    });
+    Application->HandleException(std::runtime_error("Something failed"));
+    watcher.join();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(caption, Application->Title());
+    EXPECT_EQ(text, "Something failed.");
+    EXPECT_TRUE(iconShown) << "the stop icon";
+    EXPECT_EQ(buttons, 1) << "only OK";
+}
+
+TEST(Synchronize, RunsTheCallOnTheInterfaceThreadWhileTheWorkerWaits) {
+    const DWORD uiThread = GetCurrentThreadId();
+    DWORD ranOn = 0;
+    std::atomic<bool> workerDone{false};
+    bool resultSeenByWorker = false;
+    std::thread worker([&] {
+        int value = 0;
+        Application->Synchronize([&] {
+            ranOn = GetCurrentThreadId();
+            value = 42;
+        });
+        resultSeenByWorker = value == 42;  // Synchronize returned only after the call ran
+        workerDone = true;
+    });
+    const bool finished = PumpMessagesUntil([&] { return workerDone.load(); }, 3000);
+    worker.join();
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(ranOn, uiThread);
+    EXPECT_TRUE(resultSeenByWorker);
+}
+
+TEST(Synchronize, ErrorInsideTheCallIsReportedOnTheInterfaceThread) {
+    TErrorCapture errors;
+    DWORD reportedOn = 0;
+    Application->OnException = [&](const std::exception& error) {
+        reportedOn = GetCurrentThreadId();
+        errors.Messages.push_back(error.what());
+    };
+    std::atomic<bool> workerDone{false};
+    std::thread worker([&] {
+        Application->Synchronize([] { throw std::runtime_error("inside"); });
+        workerDone = true;
+    });
+    const bool finished = PumpMessagesUntil([&] { return workerDone.load(); }, 3000);
+    worker.join();
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(errors.Messages, std::vector<std::string>{"inside"});
+    EXPECT_EQ(reportedOn, GetCurrentThreadId());
+}

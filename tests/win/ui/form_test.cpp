@@ -1,0 +1,102 @@
+// Forms: owned by the application window, outer bounds, font and colour, and the close request.
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "ui/Button.h"
+#include "ui/MessagePump.h"
+
+TEST(Form, IsOwnedByTheApplicationWindowWithOuterBoundsAndDefaultLook) {
+    TScratchForm form;
+    form->SetCaption("Окно");
+    form->SetBounds(15, 45, 642, 450);
+    HWND window = form->Handle();
+    EXPECT_EQ(GetWindow(window, GW_OWNER), Application->Handle());
+    EXPECT_EQ(WindowClass(window), "TScratchForm");
+    EXPECT_EQ(WindowText(window), "Окно");
+    RECT outer;
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(outer.left, 15);
+    EXPECT_EQ(outer.top, 45);
+    EXPECT_EQ(outer.right - outer.left, 642);
+    EXPECT_EQ(outer.bottom - outer.top, 450);
+    EXPECT_EQ(form->Font().Name(), "MS Sans Serif");
+    EXPECT_EQ(form->Font().Height(), -11);
+    EXPECT_EQ(form->Color(), clBtnFace);
+    EXPECT_FALSE(IsWindowVisible(window)) << "forms start hidden";
+}
+
+TEST(Form, BorderStyleAndIconsGiveTheWindowStyle) {
+    TScratchForm form;
+    struct TCase {
+        TFormBorderStyle border;
+        unsigned icons;
+        LONG present, absent;
+    } cases[] = {
+        {bsSizeable, biSystemMenu | biMinimize | biMaximize, WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0},
+        {bsSizeable, biSystemMenu, WS_THICKFRAME | WS_SYSMENU, WS_MINIMIZEBOX | WS_MAXIMIZEBOX},
+        {bsSingle, biSystemMenu, WS_SYSMENU, WS_THICKFRAME},
+        {bsDialog, biSystemMenu | biMinimize, WS_SYSMENU | WS_DLGFRAME, WS_THICKFRAME | WS_MINIMIZEBOX},
+    };
+    for (const TCase& c : cases) {
+        form->SetBorderStyle(c.border);
+        form->SetBorderIcons(c.icons);
+        const LONG style = GetWindowLongA(form->Handle(), GWL_STYLE);
+        EXPECT_EQ(style & c.present, c.present) << c.border;
+        EXPECT_EQ(style & c.absent, 0) << c.border;
+    }
+}
+
+TEST(Form, ShowMakesItVisibleAndForemostAndCloseOfASecondaryFormHidesIt) {
+    TScratchForm form;
+    form->Show();
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_EQ(GetForegroundWindow(), form->Handle());
+    ASSERT_NE(Application->MainForm(), form.Get());
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(IsWindow(form->Handle())) << "hidden, not destroyed";
+    EXPECT_FALSE(Application->Terminated());
+}
+
+TEST(Form, ActivationPutsTheFocusOnTheFirstControlInTabOrder) {
+    TScratchForm form;
+    auto* second = form->Create<TButton>();
+    second->SetTabOrder(1);
+    second->SetParent(form.Get());
+    auto* first = form->Create<TButton>();
+    first->SetTabOrder(0);
+    first->SetParent(form.Get());
+    form->Show();
+    PumpMessagesFor(50);
+    EXPECT_EQ(GetFocus(), first->Handle());
+    EXPECT_EQ(GetNextDlgTabItem(form->Handle(), first->Handle(), FALSE), second->Handle());
+}
+
+namespace {
+class TPlainForm : public TForm {
+public:
+    explicit TPlainForm(TComponent* owner) : TForm(owner, "TPlainForm") {}
+};
+}  // namespace
+
+// The main form's close ends the message loop; tried on an application of its own.
+TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
+    TApplication* const shared = Application;
+    {
+        TApplication own;
+        own.Initialize();
+        TPlainForm* mainForm = nullptr;
+        TPlainForm* other = nullptr;
+        own.CreateForm(mainForm);
+        own.CreateForm(other);
+        EXPECT_EQ(own.MainForm(), mainForm);
+        PostMessageA(other->Handle(), WM_CLOSE, 0, 0);
+        PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
+        own.Run();
+        EXPECT_TRUE(own.Terminated());
+        EXPECT_FALSE(IsWindowVisible(other->Handle()));
+        MSG quit;
+        EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the loop took its WM_QUIT";
+    }
+    Application = shared;
+}

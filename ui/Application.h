@@ -1,0 +1,72 @@
+// TApplication: the hidden application window, the message loop, the forms it owns, the standard
+// error box, and the hand-over of calls from worker threads to the user-interface thread.
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "ui/Classes.h"
+
+class TForm;
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // Creates the application window (titled after the program file) and the hand-over window.
+    void Initialize();
+    HWND Handle() const { return m_handle; }
+    const std::string& Title() const { return m_title; }
+
+    // Creates a form owned by the application; the first one made is the main form.
+    template <class T>
+    void CreateForm(T*& reference) {
+        reference = Create<T>();
+        FormCreated(reference);
+    }
+    TForm* MainForm() const { return m_mainForm; }
+
+    // Runs the message loop until Terminate (the main form's close) ends it.
+    void Run();
+    // Handles every pending message until none is left.
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return m_terminated; }
+
+    // Reports an error that escaped an event: the installed handler, else the standard box
+    // (the text with a full stop, a stop icon, OK, the title as caption). The program goes on.
+    void HandleException(const std::exception& error);
+    std::function<void(const std::exception& error)> OnException;
+    // HandleException of the running application, usable where no object is at hand.
+    static void ReportException(const std::exception& error);
+
+    // Runs call on the user-interface thread and waits for it; errors inside are reported
+    // there through HandleException. Called on the user-interface thread it runs at once.
+    void Synchronize(const std::function<void()>& call);
+
+    // The form whose window is active, or null.
+    TForm* ActiveForm() const;
+
+private:
+    void FormCreated(TForm* form);
+    bool TranslateDialogMessage(MSG& message);
+    static LRESULT CALLBACK ApplicationWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SyncWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_handle = nullptr;      // owned: the hidden, unowned application window
+    HWND m_syncWindow = nullptr;  // owned: message-only window that runs handed-over calls
+    DWORD m_threadId = 0;
+    std::string m_title;
+    TForm* m_mainForm = nullptr;  // owned through the component list
+    bool m_terminated = false;
+    bool m_handlingException = false;
+};
+
+// The one application object of the program.
+extern TApplication* Application;
+
+// Formats the standard error box text: the message with a full stop appended.
+std::string ErrorBoxText(const std::string& message);

@@ -1,0 +1,139 @@
+// TForm: top-level window, border styles, focus on activation and the close request.
+#include "ui/Form.h"
+
+#include "ui/Application.h"
+
+TForm::TForm(TComponent* owner, const std::string& className) : TWinControl(owner), m_className(className) {
+    SetVisible(false);
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 320, 240);
+    CreateHandle();
+}
+
+TForm::~TForm() {
+    BeginDestroy();
+    // The controls go first, while the form's window and the handlers' owner still exist.
+    DestroyComponents();
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+    params.ClassName = m_className;
+    params.Style = WindowStyle();
+    params.ExStyle = WindowExStyle();
+    params.ParentWindow = Application ? Application->Handle() : nullptr;
+}
+
+DWORD TForm::WindowStyle() const {
+    DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_CAPTION;
+    switch (m_borderStyle) {
+        case bsSizeable: style |= WS_THICKFRAME; break;
+        case bsSingle: style |= WS_BORDER; break;
+        case bsDialog: style |= WS_DLGFRAME | DS_MODALFRAME; break;
+    }
+    if (m_borderIcons & biSystemMenu) {
+        style |= WS_SYSMENU;
+        if (m_borderStyle != bsDialog) {
+            if (m_borderIcons & biMinimize) style |= WS_MINIMIZEBOX;
+            if (m_borderIcons & biMaximize) style |= WS_MAXIMIZEBOX;
+        }
+    }
+    return style;
+}
+
+DWORD TForm::WindowExStyle() const {
+    DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_WINDOWEDGE;
+    if (m_borderStyle == bsDialog) exStyle |= WS_EX_DLGMODALFRAME;
+    return exStyle;
+}
+
+void TForm::ApplyBorder() {
+    if (!HandleAllocated()) return;
+    const DWORD keep = GetWindowLongA(Handle(), GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
+    SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(WindowStyle() | keep));
+    SetWindowLongA(Handle(), GWL_EXSTYLE, static_cast<LONG>(WindowExStyle()));
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+    if (value == m_borderStyle) return;
+    m_borderStyle = value;
+    ApplyBorder();
+}
+
+void TForm::SetBorderIcons(unsigned value) {
+    if (value == m_borderIcons) return;
+    m_borderIcons = value;
+    ApplyBorder();
+}
+
+void TForm::Show() {
+    SetVisible(true);
+    BringToFront();
+}
+
+void TForm::BringToFront() {
+    if (!HandleAllocated()) return;
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(Handle());
+    SetActiveWindow(Handle());
+}
+
+void TForm::Close() {
+    if (HandleAllocated()) SendMessageA(Handle(), WM_CLOSE, 0, 0);
+    else WMClose();
+}
+
+void TForm::UseProgramIcon() {
+    if (!HandleAllocated()) return;
+    // The icon is a shared resource of the program file: not owned, never destroyed.
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    if (!icon) return;
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TForm::DoCreate() {
+    if (!OnCreate) return;
+    try {
+        OnCreate(this);
+    } catch (const std::exception& error) {
+        TApplication::ReportException(error);
+    }
+}
+
+void TForm::WMClose() {
+    if (Application && Application->MainForm() == this) Application->Terminate();
+    else Hide();
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            WMClose();
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+            return 1;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(Handle(), focus)) m_lastFocus = focus;
+            } else if (!HIWORD(wParam)) {
+                // Back to the control that had the focus, or the first one in tab order.
+                HWND target = (m_lastFocus && IsWindow(m_lastFocus) && IsChild(Handle(), m_lastFocus))
+                                  ? m_lastFocus
+                                  : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+                if (target) {
+                    ::SetFocus(target);
+                    return 0;
+                }
+            }
+            break;
+        default:
+            break;
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
+}

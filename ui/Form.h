@@ -1,0 +1,49 @@
+// TForm: a top-level window owned by the application window, with its border, creation event,
+// showing, and the close request (a secondary form hides, the main form ends the program).
+#pragma once
+#include <string>
+
+#include "ui/WinControl.h"
+
+enum TFormBorderStyle { bsSizeable, bsSingle, bsDialog };
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+
+class TForm : public TWinControl {
+public:
+    // className: the window class of this kind of form (TForm1, TForm2, ...).
+    TForm(TComponent* owner, const std::string& className);
+    ~TForm() override;
+
+    TFormBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    unsigned BorderIcons() const { return m_borderIcons; }
+    void SetBorderIcons(unsigned value);
+
+    // Makes the form visible (not modal) and brings it to the front.
+    void Show();
+    void BringToFront();
+    // Asks the form to close, exactly as its close box does.
+    void Close();
+    // Gives the window the program's icon (the icon resource MAINICON).
+    void UseProgramIcon();
+
+    // Runs OnCreate once the form is built; an error in it is reported and the program goes on.
+    void DoCreate();
+    TNotifyEvent OnCreate;
+
+protected:
+    // The close request. A secondary form hides; the main form ends the program.
+    virtual void WMClose();
+    void CreateParams(TCreateParams& params) override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    DWORD WindowStyle() const;
+    DWORD WindowExStyle() const;
+    void ApplyBorder();
+
+    std::string m_className;
+    TFormBorderStyle m_borderStyle = bsSizeable;
+    unsigned m_borderIcons = biSystemMenu | biMinimize | biMaximize;
+    HWND m_lastFocus = nullptr;  // not owned: the child that had the focus when the form was left
+};

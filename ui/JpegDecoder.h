@@ -1,0 +1,31 @@
+// Reads JPEG headers and decodes JPEG data at full size into 24-bit blue-green-red rows.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+// Most scans a picture may have. Ordinary progressive files have about ten; a file made of
+// thousands of tiny scans would otherwise keep the decoder busy for minutes.
+constexpr int kMaxJpegScans = 1000;
+
+struct TJpegHeader {
+    int width = 0;
+    int height = 0;
+    bool progressive = false;
+};
+
+// Parses the header of JPEG data (up to the first scan); EJPEG when libjpeg rejects it.
+TJpegHeader ReadJpegHeader(const std::uint8_t* data, std::size_t size);
+
+// Where decoded rows go: called once with the picture's size (already checked against the size
+// limit), it returns the first row and the distance between rows in bytes.
+struct TBgrTarget {
+    std::uint8_t* firstRow = nullptr;
+    std::size_t stride = 0;
+};
+using TBgrTargetProvider = std::function<TBgrTarget(int width, int height)>;
+
+// Decodes at full size with the accurate integer inverse DCT and smooth upsampling, colour and
+// grey pictures alike, into blue-green-red pixels of 3 bytes or of 4 (the fourth unused). EJPEG
+// on a fatal decoder error, a refused size or more than kMaxJpegScans scans.
+void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target);

@@ -1,0 +1,137 @@
+// TJPEGImage: loading, stretched drawing, bitmap hand-over and saving of JPEG pictures.
+#include "ui/JpegImage.h"
+
+#include <cstring>
+#include <utility>
+
+#include "ui/JpegDecoder.h"
+#include "ui/JpegEncoder.h"
+#include "ui/JpegFileBytes.h"
+
+namespace {
+
+// Sets a DC's stretch mode for one drawing and puts the previous mode back afterwards.
+class TStretchModeGuard {
+public:
+    TStretchModeGuard(HDC dc, int mode) : m_dc(dc), m_old(SetStretchBltMode(dc, mode)) {}
+    ~TStretchModeGuard() {
+        if (m_old) SetStretchBltMode(m_dc, m_old);
+    }
+    TStretchModeGuard(const TStretchModeGuard&) = delete;
+    TStretchModeGuard& operator=(const TStretchModeGuard&) = delete;
+
+private:
+    HDC m_dc;
+    int m_old;
+};
+
+// Plain colour-on-colour copying drops or repeats rows and columns. On palette targets the
+// platform's halftone mode is used instead, since a 24-bit picture has more colours than they show.
+int StretchModeFor(HDC dc) {
+    const int bitsPerPixel = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+    return bitsPerPixel <= 8 ? HALFTONE : COLORONCOLOR;
+}
+
+void StretchPixels(HDC dc, const RECT& r, const TBgrImage& pixels) {
+    const int mode = StretchModeFor(dc);
+    TStretchModeGuard modeGuard(dc, mode);
+    POINT oldOrigin;
+    if (mode == HALFTONE) SetBrushOrgEx(dc, 0, 0, &oldOrigin);
+    const BITMAPINFO info = pixels.Info();
+    const int lines = StretchDIBits(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, pixels.Width(),
+                                    pixels.Height(), pixels.Bits(), &info, DIB_RGB_COLORS, SRCCOPY);
+    if (mode == HALFTONE) SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+    if (lines == 0 || lines == static_cast<int>(GDI_ERROR)) throw EJPEG("Cannot draw the JPEG picture");
+}
+
+}  // namespace
+
+void TJPEGImage::LoadFromFile(const std::string& path) {
+    std::vector<std::uint8_t> bytes = ReadJpegFileBytes(path);
+    TJpegHeader header;
+    if (!bytes.empty()) header = ReadJpegHeader(bytes.data(), bytes.size());
+    m_jpeg = std::move(bytes);
+    m_pixels = TBgrImage();
+    m_width = header.width;
+    m_height = header.height;
+    m_progressive = header.progressive;
+}
+
+TBgrImage TJPEGImage::DecodedPixels(int bytesPerPixel) const {
+    if (!m_pixels.Empty()) return m_pixels;
+    TBgrImage pixels;
+    DecodeJpeg(m_jpeg.data(), m_jpeg.size(), bytesPerPixel, [&pixels, bytesPerPixel](int width, int height) {
+        pixels = TBgrImage(width, height, bytesPerPixel);
+        return TBgrTarget{pixels.Bits(), pixels.Stride()};
+    });
+    return pixels;
+}
+
+void TJPEGImage::StretchDraw(HDC dc, const RECT& r) const {
+    if (Empty()) return;
+    if (!m_pixels.Empty()) {
+        StretchPixels(dc, r, m_pixels);
+        return;
+    }
+    // Decoded into a buffer that lives only for this drawing, in the 32-bit layout of screen
+    // bitmaps: handed a picture in another format, the platform would first convert all of it,
+    // which costs more than the decoding itself; in its own format it reads only the pixels the
+    // stretch keeps.
+    StretchPixels(dc, r, DecodedPixels(4));
+}
+
+void TJPEGImage::AssignBitmap(HBITMAP bitmap) {
+    if (!bitmap) {
+        *this = TJPEGImage();
+        return;
+    }
+    BITMAP description{};
+    if (!GetObjectA(bitmap, sizeof description, &description)) throw EJPEG("Not a bitmap");
+    const int width = description.bmWidth;
+    const int height = description.bmHeight < 0 ? -description.bmHeight : description.bmHeight;
+    TBgrImage pixels(width, height);
+    BITMAPINFO info = TopDownBgrInfo(width, height);
+    TClientDC screen(nullptr);
+    if (GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), pixels.Bits(), &info, DIB_RGB_COLORS) !=
+        height)
+        throw EJPEG("Cannot read the pixels of a bitmap");
+    m_pixels = std::move(pixels);
+    m_jpeg.clear();
+    m_jpeg.shrink_to_fit();
+    m_width = width;
+    m_height = height;
+}
+
+void TJPEGImage::SaveToFile(const std::string& path) const {
+    if (Empty()) {
+        WriteJpegFileBytes(path, {});
+        return;
+    }
+    WriteJpegFileBytes(path, EncodeJpeg(DecodedPixels(3), m_progressive));
+}
+
+TBitmapHandle TJPEGImage::ToBitmap() const {
+    if (Empty()) return TBitmapHandle();
+    TBitmapHandle bitmap;
+    std::uint8_t* bits = nullptr;
+    // Creates the section once the decoder knows the size, and lets it write the rows straight in.
+    auto makeSection = [&bitmap, &bits](int width, int height) {
+        CheckJpegPictureSize(width, height);
+        const BITMAPINFO info = TopDownBgrInfo(width, height);
+        void* sectionBits = nullptr;
+        bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &sectionBits, nullptr, 0));
+        if (!bitmap || !sectionBits)
+            throw EJPEG("Not enough memory for a bitmap of " + std::to_string(width) + " x " +
+                        std::to_string(height) + " pixels");
+        bits = static_cast<std::uint8_t*>(sectionBits);
+        return TBgrTarget{bits, BgrStride(width)};
+    };
+    if (!m_pixels.Empty()) {
+        makeSection(m_pixels.Width(), m_pixels.Height());
+        std::memcpy(bits, m_pixels.Bits(), m_pixels.Stride() * static_cast<std::size_t>(m_pixels.Height()));
+    } else {
+        DecodeJpeg(m_jpeg.data(), m_jpeg.size(), 3, makeSection);
+    }
+    GdiFlush();
+    return bitmap;
+}

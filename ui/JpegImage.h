@@ -1,0 +1,55 @@
+// TJPEGImage: a JPEG picture held in memory that is drawn stretched, takes over bitmaps and saves itself.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/GdiObjects.h"
+#include "ui/JpegError.h"
+#include "ui/JpegPixels.h"
+
+// Holds either the bytes of a loaded JPEG file (decoded only when drawn, converted or saved) or
+// the pixels taken over from a bitmap. Copying copies the data, so a picture control that takes a
+// copy is independent of the object it copied.
+class TJPEGImage {
+public:
+    // Reads the whole file and parses its header at once (no pixels are decoded). An empty file
+    // gives an empty picture of 0 x 0 pixels. EFOpenError when the file cannot be read, EJPEG when
+    // the header is rejected; on failure the object keeps what it held before.
+    void LoadFromFile(const std::string& path);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    bool Empty() const { return m_width == 0 || m_height == 0; }
+    // Whether the file loaded last was progressive; kept when a bitmap is taken over, so that a
+    // fitted copy is saved in the form of its source.
+    bool ProgressiveEncoding() const { return m_progressive; }
+
+    // Decodes at full size and stretches the picture over the rectangle with the platform's plain
+    // stretch copy (colour-on-colour; halftone only on targets of 8 bits per pixel or fewer).
+    // An empty picture draws nothing. EJPEG when decoding or drawing fails.
+    void StretchDraw(HDC dc, const RECT& r) const;
+
+    // Takes over the pixels of the bitmap (which must not be selected into a device context);
+    // a null bitmap empties the picture.
+    void AssignBitmap(HBITMAP bitmap);
+
+    // Encodes the picture at quality 90, progressive exactly when the file loaded last was, and
+    // writes it to the file. An empty picture writes an empty file.
+    void SaveToFile(const std::string& path) const;
+
+    // The picture at full size as a 24-bit top-down DIB section (null for an empty picture).
+    TBitmapHandle ToBitmap() const;
+
+private:
+    // The picture's pixels: the taken-over bitmap as it is, or the loaded file decoded.
+    TBgrImage DecodedPixels(int bytesPerPixel) const;
+
+    std::vector<std::uint8_t> m_jpeg;  // the loaded file; empty after AssignBitmap
+    TBgrImage m_pixels;                // taken-over bitmap pixels; empty while m_jpeg is the picture
+    int m_width = 0;
+    int m_height = 0;
+    bool m_progressive = false;
+};

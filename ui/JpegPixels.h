@@ -1,0 +1,53 @@
+// A 24-bit picture in memory, laid out as a top-down device-independent bitmap, and the size limits.
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+// Largest picture the program decodes: 100 megapixels (300 MB of pixels). A JPEG header may
+// declare up to 65500 x 65500 pixels in a few bytes; such a picture is refused before any memory
+// for it is taken.
+constexpr std::int64_t kMaxJpegPixels = 100'000'000;
+
+// Raises EJPEG when a picture of this size must not be decoded or held.
+void CheckJpegPictureSize(std::int64_t width, std::int64_t height);
+
+// Bytes of one row of 3 (blue-green-red) or 4 (blue-green-red-unused) bytes per pixel, padded to a
+// multiple of four as bitmaps need.
+std::size_t BgrStride(int width, int bytesPerPixel = 3);
+
+// Describes a top-down 24-bit or 32-bit bitmap of the given size.
+BITMAPINFO TopDownBgrInfo(int width, int height, int bytesPerPixel = 3);
+
+// Blue-green-red pixel rows of 3 or 4 bytes per pixel, top row first, each BgrStride bytes long:
+// the memory layout of a top-down bitmap. Copies copy the pixels.
+class TBgrImage {
+public:
+    TBgrImage() = default;
+    // Takes uninitialised memory for the pixels; EJPEG when the size is refused or memory runs out.
+    TBgrImage(int width, int height, int bytesPerPixel = 3);
+    TBgrImage(const TBgrImage& other);
+    TBgrImage& operator=(const TBgrImage& other);
+    TBgrImage(TBgrImage&&) noexcept = default;
+    TBgrImage& operator=(TBgrImage&&) noexcept = default;
+
+    bool Empty() const { return !m_bits; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    int BytesPerPixel() const { return m_bytesPerPixel; }
+    BITMAPINFO Info() const { return TopDownBgrInfo(m_width, m_height, m_bytesPerPixel); }
+    std::size_t Stride() const { return m_stride; }
+    std::uint8_t* Bits() { return m_bits.get(); }
+    const std::uint8_t* Bits() const { return m_bits.get(); }
+    std::uint8_t* Row(int y) { return m_bits.get() + m_stride * static_cast<std::size_t>(y); }
+    const std::uint8_t* Row(int y) const { return m_bits.get() + m_stride * static_cast<std::size_t>(y); }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    int m_bytesPerPixel = 3;
+    std::size_t m_stride = 0;
+    std::unique_ptr<std::uint8_t[]> m_bits;  // owned, m_stride * m_height bytes
+};

@@ -1,0 +1,96 @@
+// TSpeedButton: own painting (3-D frame, centred transparent glyph) and mouse tracking.
+#include "ui/SpeedButton.h"
+
+#include <windowsx.h>
+
+TSpeedButton::TSpeedButton(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 23, 22); }
+
+void TSpeedButton::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.ClassName = "TSpeedButton";
+}
+
+void TSpeedButton::SetGlyph(TBitmapHandle glyph) {
+    m_glyph = std::move(glyph);
+    BITMAP info{};
+    if (m_glyph && GetObjectA(m_glyph.Get(), sizeof info, &info)) {
+        m_glyphWidth = info.bmWidth;
+        m_glyphHeight = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    } else {
+        m_glyphWidth = m_glyphHeight = 0;
+    }
+    Invalidate();
+}
+
+void TSpeedButton::SetPressed(bool value) {
+    if (value == m_pressed) return;
+    m_pressed = value;
+    Repaint();
+}
+
+void TSpeedButton::PaintTo(HDC dc) const {
+    RECT face{0, 0, Width(), Height()};
+    FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
+    DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (m_pressed ? DFCS_PUSHED : 0));
+    if (!m_glyph) return;
+    const int shift = m_pressed ? 1 : 0;
+    const int x = (Width() - m_glyphWidth) / 2 + shift;
+    const int y = (Height() - m_glyphHeight) / 2 + shift;
+    if (!Enabled()) {
+        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(m_glyph.Get()), 0, x, y, m_glyphWidth, m_glyphHeight,
+                   DST_BITMAP | DSS_DISABLED);
+        return;
+    }
+    TMemDC source(dc);
+    TSelectGuard select(source.Get(), m_glyph.Get());
+    const COLORREF transparent = GetPixel(source.Get(), 0, m_glyphHeight - 1);
+    TransparentBlt(dc, x, y, m_glyphWidth, m_glyphHeight, source.Get(), 0, 0, m_glyphWidth, m_glyphHeight, transparent);
+}
+
+LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            TPaintDC paint(Handle());
+            PaintTo(paint.Get());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            PaintTo(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // No SetFocus: the focus stays where it was.
+            m_tracking = true;
+            SetCapture(Handle());
+            SetPressed(true);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (m_tracking) {
+                const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                RECT client;
+                GetClientRect(Handle(), &client);
+                SetPressed(PtInRect(&client, point) != FALSE);
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            if (m_tracking) {
+                const bool inside = m_pressed;
+                m_tracking = false;
+                ReleaseCapture();
+                SetPressed(false);
+                if (inside) Click();
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            m_tracking = false;
+            SetPressed(false);
+            return 0;
+        case BM_CLICK:
+            if (Enabled()) Click();
+            return 0;
+        default:
+            return TWinControl::WndProc(message, wParam, lParam);
+    }
+}

@@ -1,0 +1,327 @@
+// TWinControl: window creation, the bound window procedures with their exception boundary,
+// reflection of child notifications, tool tips and tab order.
+#include "ui/WinControl.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "ui/Application.h"
+
+namespace {
+const UINT_PTR kSubclassId = 1;
+// The window property that names the object of a subclassed standard control.
+const char kObjectProperty[] = "TWinControl";
+
+// Registers a class of this layer, or a copy of a standard class under a new name.
+void EnsureWindowClass(const std::string& name, const std::string& baseClass, UINT classStyle, WNDPROC ownProc) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, name.c_str(), &existing)) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    if (!baseClass.empty()) {
+        if (!GetClassInfoExA(nullptr, baseClass.c_str(), &wc)) return;
+        wc.cbSize = sizeof wc;
+    } else {
+        wc.style = classStyle;
+        wc.lpfnWndProc = ownProc;
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.hbrBackground = nullptr;  // every window of the layer erases its own background
+    }
+    wc.hInstance = instance;
+    wc.lpszClassName = name.c_str();
+    RegisterClassExA(&wc);
+}
+
+template <class Body>
+LRESULT Guarded(Body body) {
+    // No exception may unwind through user32's frames: report it here and go on.
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        TApplication::ReportException(error);
+    } catch (...) {
+        TApplication::ReportException(std::runtime_error("Unknown error"));
+    }
+    return 0;
+}
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    BeginDestroy();
+    // Children still in the tree lose their parent; their windows go with ours.
+    for (TControl* child : m_controls) child->m_parent = nullptr;
+    m_controls.clear();
+    DestroyHandle();
+}
+
+TWinControl* TWinControl::FromHandle(HWND window) {
+    if (!window) return nullptr;
+    if (reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) == &TWinControl::StaticWndProc)
+        return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return static_cast<TWinControl*>(GetPropA(window, kObjectProperty));
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+    if (Parent()) params.ParentWindow = Parent()->Handle();
+}
+
+void TWinControl::HandleNeeded() {
+    if (m_handle) return;
+    if (Parent() && !Parent()->HandleAllocated()) return;
+    CreateHandle();
+}
+
+void TWinControl::CreateHandle() {
+    TCreateParams params;
+    CreateParams(params);
+    if (params.OwnClass) EnsureWindowClass(params.ClassName, std::string(), params.ClassStyle, &StaticWndProc);
+    else if (!params.BaseClass.empty()) EnsureWindowClass(params.ClassName, params.BaseClass, 0, nullptr);
+    DWORD style = params.Style;
+    if (Visible()) style |= WS_VISIBLE;
+    if (!Enabled()) style |= WS_DISABLED;
+    const bool child = (style & WS_CHILD) != 0;
+    HMENU menuOrId = child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId())) : nullptr;
+    HWND window = CreateWindowExA(params.ExStyle, params.ClassName.c_str(), Caption().c_str(), style, Left(), Top(),
+                                  Width(), Height(), params.ParentWindow, menuOrId, GetModuleHandleA(nullptr),
+                                  params.OwnClass ? this : nullptr);
+    if (!window) throw std::runtime_error("Error creating window " + params.ClassName);
+    if (!params.OwnClass) {
+        m_handle = window;
+        m_subclassed = true;
+        SetPropA(window, kObjectProperty, this);
+        SetWindowSubclass(window, &TWinControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+    SendMessageA(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    InitializeHandle();
+    ApplyToolTip();
+    if (Parent()) Parent()->RestackChildren();
+    // Children made before this window get theirs now.
+    for (TControl* control : m_controls)
+        if (auto* winControl = dynamic_cast<TWinControl*>(control)) winControl->HandleNeeded();
+    RestackChildren();
+}
+
+void TWinControl::DestroyHandle() {
+    if (m_toolTip) {
+        DestroyWindow(m_toolTip);
+        m_toolTip = nullptr;
+    }
+    if (m_handle) DestroyWindow(m_handle);  // WM_NCDESTROY clears m_handle
+    m_handle = nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control) { m_controls.push_back(control); }
+
+void TWinControl::RemoveControl(TControl* control) {
+    m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), control), m_controls.end());
+}
+
+void TWinControl::Changed(TChange change) {
+    switch (change) {
+        case TChange::Parent:
+            if (m_handle && Parent() && Parent()->HandleAllocated()) ::SetParent(m_handle, Parent()->Handle());
+            else HandleNeeded();
+            break;
+        case TChange::Bounds:
+            if (m_handle) SetWindowPos(m_handle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        case TChange::Visible:
+            if (m_handle) ShowWindow(m_handle, Visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        case TChange::Enabled:
+            if (m_handle) EnableWindow(m_handle, Enabled());
+            break;
+        case TChange::Caption:
+            if (m_handle) SetWindowTextA(m_handle, Caption().c_str());
+            break;
+        case TChange::Font:
+            if (m_handle) {
+                SendMessageA(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+                Invalidate();
+            }
+            for (TControl* control : m_controls) control->ParentFontChanged(Font());
+            break;
+        case TChange::Color:
+            Invalidate();
+            break;
+        case TChange::Hint:
+            ApplyToolTip();
+            break;
+        case TChange::TabOrder:
+            if (Parent()) Parent()->RestackChildren();
+            break;
+        case TChange::ControlId:
+            if (m_handle) SetWindowLongPtrA(m_handle, GWLP_ID, ControlId());
+            break;
+    }
+}
+
+// One tool tip window per control that shows hints; its text follows Hint.
+void TWinControl::ApplyToolTip() {
+    if (!m_handle) return;
+    if (!ShowHint()) {
+        if (m_toolTip) DestroyWindow(m_toolTip);
+        m_toolTip = nullptr;
+        return;
+    }
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_handle;
+    tool.uId = reinterpret_cast<UINT_PTR>(m_handle);
+    tool.lpszText = const_cast<char*>(Hint().c_str());
+    if (!m_toolTip) {
+        m_toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_handle, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+        if (!m_toolTip) return;
+        SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+        SendMessageA(m_toolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// Keyboard navigation follows the window order: controls with a tab order come first, by it.
+void TWinControl::RestackChildren() {
+    if (!m_handle) return;
+    std::vector<TWinControl*> ordered;
+    for (TControl* control : m_controls) {
+        auto* winControl = dynamic_cast<TWinControl*>(control);
+        if (winControl && winControl->HandleAllocated() && winControl->TabOrder() >= 0) ordered.push_back(winControl);
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    HWND after = HWND_TOP;
+    for (TWinControl* control : ordered) {
+        SetWindowPos(control->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = control->Handle();
+    }
+}
+
+void TWinControl::Invalidate() {
+    if (m_handle) InvalidateRect(m_handle, nullptr, TRUE);
+}
+
+void TWinControl::Repaint() {
+    if (!m_handle) return;
+    InvalidateRect(m_handle, nullptr, TRUE);
+    UpdateWindow(m_handle);
+}
+
+void TWinControl::SetFocus() {
+    if (m_handle) ::SetFocus(m_handle);
+}
+
+bool TWinControl::Focused() const { return m_handle && GetFocus() == m_handle; }
+
+LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_subclassed) return DefSubclassProc(m_handle, message, wParam, lParam);
+    return DefWindowProcA(m_handle, message, wParam, lParam);
+}
+
+bool TWinControl::Reflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    switch (message) {
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX: {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, ColorToRGB(Font().Color()));
+            SetBkColor(dc, ColorToRGB(Color()));
+            result = reinterpret_cast<LRESULT>(BackgroundBrush());
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+bool TWinControl::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    TWinControl* control = FromHandle(child);
+    if (!control || control == this) return false;
+    return control->Reflected(message, wParam, lParam, result);
+}
+
+LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    switch (message) {
+        case WM_COMMAND:
+            if (lParam && ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, result)) return result;
+            break;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header && ReflectToChild(header->hwndFrom, message, wParam, lParam, result)) return result;
+            break;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLORDLG:
+            if (ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, result)) return result;
+            break;
+        case WM_DRAWITEM: {
+            auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            if (wParam && item && ReflectToChild(item->hwndItem, message, wParam, lParam, result)) return result;
+            break;
+        }
+        case WM_WINDOWPOSCHANGED: {
+            // The user or the system moved or sized the window: the object follows.
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            int left = Left(), top = Top(), width = Width(), height = Height();
+            if (!(pos->flags & SWP_NOMOVE)) { left = pos->x; top = pos->y; }
+            if (!(pos->flags & SWP_NOSIZE)) { width = pos->cx; height = pos->cy; }
+            StoreBounds(left, top, width, height);
+            break;
+        }
+        default:
+            break;
+    }
+    return DefaultHandler(message, wParam, lParam);
+}
+
+LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) {
+        const LRESULT result = DefaultHandler(message, wParam, lParam);
+        if (m_subclassed) {
+            RemoveWindowSubclass(m_handle, &TWinControl::SubclassProc, kSubclassId);
+            RemovePropA(m_handle, kObjectProperty);
+        } else {
+            SetWindowLongPtrA(m_handle, GWLP_USERDATA, 0);
+        }
+        m_handle = nullptr;
+        m_subclassed = false;
+        if (m_toolTip) DestroyWindow(m_toolTip);
+        m_toolTip = nullptr;
+        return result;
+    }
+    return WndProc(message, wParam, lParam);
+}
+
+LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (self) {
+            self->m_handle = window;
+            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+    }
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    return Guarded([&] { return self->Dispatch(message, wParam, lParam); });
+}
+
+LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR refData) {
+    auto* self = reinterpret_cast<TWinControl*>(refData);
+    if (!self || self->m_handle != window) return DefSubclassProc(window, message, wParam, lParam);
+    return Guarded([&] { return self->Dispatch(message, wParam, lParam); });
+}
