@@ -55,6 +55,15 @@ _wine_prepare_prefix() {
     touch "$WINEPREFIX/.sonpix-ready"
 }
 
+# Wine maps Windows-1251 file names to the host's through the host locale, so the Russian
+# UTF-8 locale must exist; it is compiled once into the build folder, leaving the system alone.
+_wine_prepare_locale() {
+    export LOCPATH=$BUILD/locale
+    [ -f "$LOCPATH/ru_RU.UTF-8/LC_CTYPE" ] && return 0
+    mkdir -p "$LOCPATH"
+    localedef -i ru_RU -f UTF-8 "$LOCPATH/ru_RU.UTF-8" >/dev/null 2>&1 || _wine_log "cannot compile the ru_RU.UTF-8 locale"
+}
+
 wine_start() {
     local width=${1:-1280} height=${2:-1024}
     wine_stop
@@ -62,6 +71,7 @@ wine_start() {
     if [ "$width" != display ]; then _wine_start_xvfb "$width" "$height" || return 1; fi
     [ -n "${SONPIX_NO_SOUND:-}" ] || _wine_start_pulse
     export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+    _wine_prepare_locale
     [ -f "$WINEPREFIX/.sonpix-ready" ] || rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     # A wineserver of our own, so that it can be stopped by its process id.
