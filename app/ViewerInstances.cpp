@@ -8,10 +8,10 @@
 
 namespace {
 const int kTitleBuffer = 128;
-const char kViewerTitle[] = "SONPIXVIEWER";
 }  // namespace
 
-int CountViewerInstances(HWND ownApplicationWindow) {
+int CountViewerInstances(HWND ownApplicationWindow, const std::string& viewerTitle) {
+    const std::string wanted = UpperCaseCyr(viewerTitle);
     int count = 0;
     // The first window at the level of the top-level windows, then along the Z order.
     HWND window = GetWindow(GetDesktopWindow(), GW_CHILD);
@@ -20,9 +20,12 @@ int CountViewerInstances(HWND ownApplicationWindow) {
         char title[kTitleBuffer];
         const int length = GetWindowTextA(window, title, kTitleBuffer);
         if (length <= 0) continue;
-        if (UpperCaseCyr(std::string(title, static_cast<size_t>(length))) == kViewerTitle) ++count;
+        if (UpperCaseCyr(std::string(title, static_cast<size_t>(length))) == wanted) ++count;
     }
     return count;
 }
 
-int CountViewerInstances() { return CountViewerInstances(Application ? Application->Handle() : nullptr); }
+int CountViewerInstances() {
+    if (!Application) return 0;
+    return CountViewerInstances(Application->Handle(), Application->Title());
+}

@@ -29,6 +29,8 @@ public:
 private:
     HWND m_window;
 };
+// Counts as a copy started from SonpixViewer.exe does.
+int CountSonpixViewers(HWND own = Application->Handle()) { return CountViewerInstances(own, "Sonpixviewer"); }
 }  // namespace
 
 TEST(ViewerInstances, CountsUnownedWindowsTitledSonpixviewerInAnyCase) {
@@ -49,23 +51,31 @@ TEST(ViewerInstances, CountsUnownedWindowsTitledSonpixviewerInAnyCase) {
         {std::string(200, 'S'), false, 0},
         {"Сонпик Просмотрщик", false, 0},
     };
-    const int baseline = CountViewerInstances();
+    const int baseline = CountSonpixViewers();
     ASSERT_EQ(baseline, 0);
     for (const TCase& c : cases) {
         TProbeWindow probe(c.title, c.owned ? owner.Get() : nullptr);
         ASSERT_TRUE(probe.Get());
-        EXPECT_EQ(CountViewerInstances(), c.counted) << "title \"" << c.title << "\" owned " << c.owned;
+        EXPECT_EQ(CountSonpixViewers(), c.counted) << "title \"" << c.title << "\" owned " << c.owned;
     }
     TProbeWindow one("Sonpixviewer", nullptr);
     TProbeWindow two("SonpixVIEWER", nullptr);
-    EXPECT_EQ(CountViewerInstances(), 2);
-    EXPECT_EQ(CountViewerInstances(one.Get()), 1) << "the copy's own application window is not counted";
+    EXPECT_EQ(CountSonpixViewers(), 2);
+    EXPECT_EQ(CountSonpixViewers(one.Get()), 1) << "the copy's own application window is not counted";
 }
 
 TEST(ViewerInstances, OwnApplicationWindowIsNotCountedEvenWhenTitledSonpixviewer) {
     const std::string title = Application->Title();
     SetWindowTextA(Application->Handle(), "Sonpixviewer");
-    const int counted = CountViewerInstances();
+    const int counted = CountSonpixViewers();
     SetWindowTextA(Application->Handle(), title.c_str());
     EXPECT_EQ(counted, 0);
+}
+
+TEST(ViewerInstances, CopyOfAnotherProgramNameCountsOnlyWindowsOfItsOwnTitle) {
+    TProbeWindow viewer("Sonpixviewer", nullptr);
+    EXPECT_EQ(CountViewerInstances(Application->Handle(), "Other"), 0);
+    TProbeWindow other("OTHER", nullptr);
+    EXPECT_EQ(CountViewerInstances(Application->Handle(), "Other"), 1);
+    EXPECT_EQ(CountSonpixViewers(), 1);
 }

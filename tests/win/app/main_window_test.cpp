@@ -8,6 +8,7 @@
 #include "sys/mysys.h"
 #include "tests/support/SonpixWriter.h"
 #include "ui/Application.h"
+#include "tests/win/app/UnexpectedError.h"
 
 namespace {
 struct TBox {
@@ -172,10 +173,16 @@ TEST(MainWindow, FolderIsListedWithOrWithoutTrailingBackslashAndSelectionExtract
         EXPECT_EQ(form->ListBox1->Items(), expected) << text;
         EXPECT_EQ(form->ListBox1->ItemIndex(), -1);
     }
-    // Select "b.c" with the keyboard, as a user would.
+    // Select "b.c" with the keyboard, as a user would. Its picture is no JPEG: the display
+    // reports the decoder's error and leaves the picture hidden.
+    std::vector<std::string> errors;
+    Application->OnException = [&](const std::exception& error) { errors.push_back(error.what()); };
     form->ListBox1->SetFocus();
     SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
     SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    Application->OnException = UnexpectedErrorFails;
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[1].rfind("JPEG error #", 0), 0u) << errors[1];
     EXPECT_EQ(form->ListBox1->ItemIndex(), 1);
     EXPECT_EQ(form->ListBox1->Hint(), "b.c");
     EXPECT_EQ(form->StaticText1->Caption(), "Автор");

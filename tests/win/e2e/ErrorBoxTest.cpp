@@ -32,7 +32,7 @@ TEST_F(TErrorBoxTest, CommandLineFileHeldForWritingIsReportedAndTheWindowStillOp
     for (const TLock& lock : {TLock{"shared with writers only", FILE_SHARE_WRITE}, TLock{"not shared", 0}}) {
         SCOPED_TRACE(lock.what);
         const std::string file = m_scratch.Make(std::string("held ") + (lock.shareMode ? "w" : "x") + ".sonpix");
-        ASSERT_TRUE(WriteSonpix(file, SampleParts(40, "Занят")));
+        ASSERT_TRUE(WriteSonpix(file, SampleParts(40, "Занят"))) << file << " error " << GetLastError();
         // A stale picture shows that the start-up got as far as removing the old files.
         ASSERT_TRUE(WriteFileBytes(TempFile("Tempsx.jpg"), BytesOf("stale")));
         UniqueHandle writer(CreateFileA(file.c_str(), GENERIC_WRITE, lock.shareMode, nullptr, OPEN_EXISTING,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ControlIds.h"
+#include "tests/win/e2e/MessageBoxProbe.h"
 #include "tests/win/e2e/SampleFiles.h"
 #include "tests/win/e2e/ViewerTest.h"
 #include "tests/win/e2e/WindowProbe.h"
@@ -26,7 +27,7 @@ TEST_F(TStartupTest, WithoutArgumentListsTheSonpixFilesBesideTheProgram) {
     const std::string exe = m_scratch.Make("program\\SonpixViewer.exe");
     ASSERT_TRUE(CopyViewerTo(exe));
     for (const char* name : {"program\\beta.SONPIX", "program\\alpha.sonpix", "program\\Кот.sonpix"})
-        ASSERT_TRUE(WriteSonpix(m_scratch.Make(name), SampleParts(1, "x")));
+        ASSERT_TRUE(WriteSonpix(m_scratch.Make(name), SampleParts(1, "x"))) << name << " error " << GetLastError();
     ASSERT_TRUE(WriteFileBytes(m_scratch.Make("program\\notes.txt"), BytesOf("notes")));
     ASSERT_TRUE(WriteSonpix(m_scratch.Make("program\\old.sonpix.bak"), SampleParts(2, "x")));
     // The process starts in another folder with a Sonpix file of its own, which must not be listed.
@@ -72,7 +73,7 @@ TEST_F(TStartupTest, SonpixFileOnTheCommandLineIsExtractedAndItsMakerShown) {
         const std::string file = m_scratch.Make(open.file);
         const std::string makerText = std::string("Иван Петров, ") + open.what + "\r\nМосква";
         const TSonpixParts parts = SampleParts(static_cast<int>(&open - kOpenCases) + 10, makerText);
-        ASSERT_TRUE(WriteSonpix(file, parts));
+        ASSERT_TRUE(WriteSonpix(file, parts)) << file << " error " << GetLastError();
         // The list shows the process's current folder, not the file's.
         const std::string work = m_scratch.Make("work\\");
         ASSERT_TRUE(WriteSonpix(work + "listed.sonpix", SampleParts(5, "x")));
@@ -118,7 +119,7 @@ TEST_F(TStartupTest, ArgumentsThatNameNoSonpixFileAreIgnored) {
         SCOPED_TRACE(ignored.what);
         for (const char* name : kTemporaryFileNames) RemoveFile(TempFile(name));
         const std::string file = m_scratch.Make(ignored.file);
-        ASSERT_TRUE(WriteSonpix(file, SampleParts(20, "Ignored maker")));
+        ASSERT_TRUE(WriteSonpix(file, SampleParts(20, "Ignored maker"))) << file << " error " << GetLastError();
         HWND main = StartAndWaitForMainWindow(Format(ignored.arguments, file));
         ASSERT_NE(main, nullptr);
         ExpectNoFileOpen(Control(main, idStaticText1), Control(main, idButton1));
@@ -126,6 +127,42 @@ TEST_F(TStartupTest, ArgumentsThatNameNoSonpixFileAreIgnored) {
         if (HWND edit = Control(main, idDirectoryEdit1)) {
             EXPECT_EQ(TextOf(edit), WithoutTrailingBackslash(m_scratch.Path()));
         }
+        EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));
+    }
+}
+
+struct TUnreadableCase {
+    const char* what;
+    const char* file;  // relative to the scratch folder; written only when content is given
+    const char* content;
+};
+
+// A Sonpix name that leads to no Sonpix file: nothing is shown and nothing is reported, but Больше
+// is enabled as for any opened file.
+TEST_F(TStartupTest, SonpixNameWithoutSonpixFileShowsNothingAndReportsNothing) {
+    for (const TUnreadableCase& unreadable : {TUnreadableCase{"missing file", "missing.sonpix", nullptr},
+                                              TUnreadableCase{"wrong header", "fake.sonpix", "Tolvy\x02 not a Sonpix file"}}) {
+        SCOPED_TRACE(unreadable.what);
+        const std::string file = m_scratch.Make(unreadable.file);
+        if (unreadable.content) ASSERT_TRUE(WriteFileBytes(file, BytesOf(unreadable.content)));
+        HWND main = StartAndWaitForMainWindow(Quoted(file));
+        ASSERT_NE(main, nullptr);
+        HWND image1 = Control(main, idImage1);
+        HWND image2 = Control(main, idImage2);
+        ASSERT_TRUE(image1 && image2);
+        // The first tick of the half-second timer tries to show the file.
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(image1); }, 3000)) << "Image1 still shows";
+        PauseMs(600);
+        EXPECT_EQ(FindMessageBox(Viewer().Id()), nullptr) << "a message was shown:\n"
+                                                         << DescribeTopLevelWindows(Viewer().Id());
+        EXPECT_TRUE(IsWindowVisible(image2)) << "the banner in Image2 is gone";
+        if (HWND text = Control(main, idStaticText1)) {
+            EXPECT_EQ(TextOf(text), "?");
+        }
+        if (HWND button = Control(main, idButton1)) {
+            EXPECT_TRUE(IsWindowEnabled(button)) << "Больше is disabled";
+        }
+        EXPECT_FALSE(PathExists(TempFile("Tempsx.jpg"))) << "a picture was extracted";
         EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));
     }
 }

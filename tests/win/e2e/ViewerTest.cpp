@@ -2,6 +2,7 @@
 #include "tests/win/e2e/ViewerTest.h"
 
 #include "tests/win/e2e/Deadline.h"
+#include "tests/win/e2e/MessageBoxProbe.h"
 #include "tests/win/e2e/WindowProbe.h"
 
 const char* const kTemporaryFileNames[5] = {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.jpg", "Tempsxcop.txt",
@@ -47,11 +48,19 @@ HWND TViewerTest::StartAndWaitForMainWindow(const std::string& arguments, const 
                                             const std::string& exePath) {
     TViewerProcess& viewer = Start(arguments, workFolder, exePath);
     if (!viewer.Started()) return nullptr;
-    HWND main = viewer.WaitForVisibleMainWindow(kWindowTimeoutMs);
-    EXPECT_NE(main, nullptr) << "the main window did not appear; the process "
-                             << (viewer.Running() ? "still runs with these windows:\n" + DescribeTopLevelWindows(viewer.Id())
-                                                  : std::string("has ended"));
-    return main;
+    // A message box instead of the window ends the wait at once: the test has failed already.
+    HWND main = nullptr;
+    WaitUntil(
+        [&] {
+            main = viewer.MainWindow();
+            return (main && IsWindowVisible(main)) || FindMessageBox(viewer.Id()) || !viewer.Running();
+        },
+        kWindowTimeoutMs);
+    if (main && IsWindowVisible(main)) return main;
+    ADD_FAILURE() << "the main window did not appear; the process "
+                  << (viewer.Running() ? "still runs with these windows:\n" + DescribeTopLevelWindows(viewer.Id())
+                                       : std::string("has ended"));
+    return nullptr;
 }
 
 HWND TViewerTest::Control(HWND main, int id) {

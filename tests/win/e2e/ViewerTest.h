@@ -23,7 +23,7 @@ protected:
     TViewerProcess& Start(const std::string& arguments, const std::string& workFolder = "",
                           const std::string& exePath = "");
     // Starts a copy and waits for its main window to be on the screen; null (with a test failure
-    // recorded) when it does not appear in time.
+    // recorded) when a message box comes instead, the process ends, or the deadline passes.
     HWND StartAndWaitForMainWindow(const std::string& arguments, const std::string& workFolder = "",
                                    const std::string& exePath = "");
     // A control of the main window by its fixed identifier; records a failure when it is missing.

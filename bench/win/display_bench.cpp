@@ -1,0 +1,125 @@
+// Benchmark: showing a 6000 x 4000 picture in the main window, beside a bare libjpeg decode of it.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "app/FitPicture.h"
+#include "app/Unit1.h"
+#include "container/sonpix.h"
+#include "sys/mysys.h"
+#include "tests/support/JpegCodec.h"
+#include "tests/support/SampleImages.h"
+#include "tests/support/SonpixWriter.h"
+#include "tests/support/WavSynth.h"
+#include "ui/Application.h"
+#include "ui/MessagePump.h"
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+double Seconds(TClock::time_point start) { return std::chrono::duration<double>(TClock::now() - start).count(); }
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The floor of any display: read the file and decode it at full size (accurate integer DCT,
+// smooth upsampling) into one RGB buffer, nothing else.
+void BareDecode(const std::string& path) {
+    const auto bytes = ReadBytesFile(path);
+    jpeg_error_mgr error;
+    jpeg_decompress_struct info{};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes->data(), static_cast<unsigned long>(bytes->size()));
+    jpeg_read_header(&info, TRUE);
+    info.dct_method = JDCT_ISLOW;
+    info.do_fancy_upsampling = TRUE;
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    const std::size_t stride = static_cast<std::size_t>(info.output_width) * 3;
+    std::unique_ptr<std::uint8_t[]> pixels(new std::uint8_t[stride * info.output_height]);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = pixels.get() + stride * info.output_scanline;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+}
+
+}  // namespace
+
+int main() {
+    const std::string temp = GetTempFolder();
+    const std::string sonpix = temp + "display_bench.sonpix";
+    std::printf("generating a 6000 x 4000 baseline JPEG and a 287 x 57 maker's picture...\n");
+    TSonpixParts parts;
+    parts.picture = EncodeRgbJpeg(MakeSunset(6000, 4000), 90, false);
+    parts.makerPicture = EncodeRgbJpeg(MakeMakerBadge(287, 57), 90, false);
+    TToneSpec tone;
+    tone.seconds = 0.2;
+    parts.sound = SynthesizeToneWav(tone);
+    parts.makerText = std::string("Bench");
+    if (!WriteBytesFile(sonpix, BuildSonpix(parts))) {
+        std::printf("cannot write %s\n", sonpix.c_str());
+        return 1;
+    }
+
+    TApplication application;
+    Application->Initialize();
+    Application->OnException = [](const std::exception& error) { std::printf("error: %s\n", error.what()); };
+    Application->CreateForm(Form1);
+    Form1->CheckBox1->SetChecked(false);  // the sound is not timed
+    Form1->Show();
+    PumpMessagesFor(300);
+
+    std::string makerText;
+    ExtractSonpix(sonpix, temp, "Tempsx", makerText);
+    const std::string picture = temp + "Tempsx.jpg";
+    const std::string fitted = temp + "display_bench_fitted.jpg";
+    std::printf("picture: %zu bytes; screen %d pixels wide\n", ReadBytesFile(picture)->size(),
+                GetSystemMetrics(SM_CXSCREEN));
+
+    constexpr int kRuns = 5;
+    std::vector<double> decodeTimes, showTimes, fitTimes;
+    for (int run = 0; run < kRuns; ++run) {
+        auto start = TClock::now();
+        BareDecode(picture);
+        decodeTimes.push_back(Seconds(start));
+
+        // ShowCurrentFile handles the pending messages itself, so both pictures are painted when
+        // it returns; UpdateWindow and GdiFlush make sure nothing is left for later.
+        start = TClock::now();
+        Form1->ShowCurrentFile();
+        UpdateWindow(Form1->Handle());
+        GdiFlush();
+        showTimes.push_back(Seconds(start));
+
+        start = TClock::now();
+        FitPictureFile(picture, fitted, 680, 500);
+        fitTimes.push_back(Seconds(start));
+        PumpMessagesFor(50);
+    }
+    const double decode = Median(decodeTimes), show = Median(showTimes), fit = Median(fitTimes);
+    std::printf("Image1 %d x %d, Image2 %d x %d\n", Form1->Image1->PictureWidth(), Form1->Image1->PictureHeight(),
+                Form1->Image2->PictureWidth(), Form1->Image2->PictureHeight());
+    std::printf("(a) bare libjpeg full decode 6000x4000   : %7.1f ms (median of %d)\n", decode * 1000, kRuns);
+    std::printf("(b) ShowCurrentFile until both painted   : %7.1f ms   ratio to (a) %.2f\n", show * 1000, show / decode);
+    std::printf("(c) FitPictureFile 680x500 alone         : %7.1f ms   ratio to (a) %.2f\n", fit * 1000, fit / decode);
+    std::printf("    display beyond the picture's fitting : %7.1f ms\n", (show - fit) * 1000);
+
+    DeleteFileQuietly(fitted);
+    DeleteFileQuietly(sonpix);
+    for (const char* name : {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.jpg"}) DeleteFileQuietly(temp + name);
+    Form1->Close();
+    PumpMessagesFor(100);
+    return 0;
+}
