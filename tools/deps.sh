@@ -74,7 +74,7 @@ build_libjpeg() {
     cmake -S "$dir" -B "$CACHE/build-libjpeg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$PREFIX" \
         -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=1 -DREQUIRE_SIMD=1 \
-        -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF >/dev/null
+        -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF -Wno-dev >/dev/null
     cmake --build "$CACHE/build-libjpeg" -j "$JOBS" >/dev/null
     cmake --install "$CACHE/build-libjpeg" >/dev/null
 }

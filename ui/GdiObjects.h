@@ -35,6 +35,13 @@ using TFontHandle = TGdiObject<HFONT>;
 using TBrushHandle = TGdiObject<HBRUSH>;
 using TPenHandle = TGdiObject<HPEN>;
 
+// Width and height of a bitmap in pixels (0 x 0 for none); top-down DIBs count positive.
+inline SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+}
+
 // BeginPaint/EndPaint for one WM_PAINT.
 class TPaintDC {
 public:

@@ -1,7 +1,7 @@
 // TImage: paints its own bitmap unscaled over the button-face background.
 #include "ui/Image.h"
 
-TImage::TImage(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 105, 105); }
+TImage::TImage(TComponent* owner) : TCustomControl(owner) { SetBounds(0, 0, 105, 105); }
 
 void TImage::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
@@ -16,13 +16,9 @@ void TImage::SetCenter(bool value) {
 
 void TImage::SetBitmap(TBitmapHandle bitmap) {
     m_bitmap = std::move(bitmap);
-    BITMAP info{};
-    if (m_bitmap && GetObjectA(m_bitmap.Get(), sizeof info, &info)) {
-        m_pictureWidth = info.bmWidth;
-        m_pictureHeight = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-    } else {
-        m_pictureWidth = m_pictureHeight = 0;
-    }
+    const SIZE size = BitmapSize(m_bitmap.Get());
+    m_pictureWidth = size.cx;
+    m_pictureHeight = size.cy;
     Invalidate();
 }
 
@@ -55,19 +51,3 @@ void TImage::Changed(TChange change) {
     if (change == TChange::Bounds && m_center) Invalidate();
 }
 
-LRESULT TImage::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            TPaintDC paint(Handle());
-            PaintTo(paint.Get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            PaintTo(reinterpret_cast<HDC>(wParam));
-            return 0;
-        default:
-            return TWinControl::WndProc(message, wParam, lParam);
-    }
-}

@@ -2,9 +2,9 @@
 // centred or at the top left, never scaled.
 #pragma once
 #include "ui/GdiObjects.h"
-#include "ui/WinControl.h"
+#include "ui/CustomControl.h"
 
-class TImage : public TWinControl {
+class TImage : public TCustomControl {
 public:
     explicit TImage(TComponent* owner);
 
@@ -23,11 +23,10 @@ public:
     int PictureHeight() const { return m_pictureHeight; }
     // Where the picture's top-left corner lies in the control.
     POINT PictureOrigin() const;
-    void PaintTo(HDC dc) const;
+    void PaintTo(HDC dc) const override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Changed(TChange change) override;
 
 private:

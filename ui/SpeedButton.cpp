@@ -3,7 +3,7 @@
 
 #include <windowsx.h>
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 23, 22); }
+TSpeedButton::TSpeedButton(TComponent* owner) : TCustomControl(owner) { SetBounds(0, 0, 23, 22); }
 
 void TSpeedButton::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
@@ -12,13 +12,9 @@ void TSpeedButton::CreateParams(TCreateParams& params) {
 
 void TSpeedButton::SetGlyph(TBitmapHandle glyph) {
     m_glyph = std::move(glyph);
-    BITMAP info{};
-    if (m_glyph && GetObjectA(m_glyph.Get(), sizeof info, &info)) {
-        m_glyphWidth = info.bmWidth;
-        m_glyphHeight = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-    } else {
-        m_glyphWidth = m_glyphHeight = 0;
-    }
+    const SIZE size = BitmapSize(m_glyph.Get());
+    m_glyphWidth = size.cx;
+    m_glyphHeight = size.cy;
     Invalidate();
 }
 
@@ -49,16 +45,6 @@ void TSpeedButton::PaintTo(HDC dc) const {
 
 LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            TPaintDC paint(Handle());
-            PaintTo(paint.Get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            PaintTo(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             // No SetFocus: the focus stays where it was.
@@ -91,6 +77,6 @@ LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (Enabled()) Click();
             return 0;
         default:
-            return TWinControl::WndProc(message, wParam, lParam);
+            return TCustomControl::WndProc(message, wParam, lParam);
     }
 }

@@ -2,9 +2,9 @@
 // mouse button is held over it and clicks on release; BM_CLICK clicks it too.
 #pragma once
 #include "ui/GdiObjects.h"
-#include "ui/WinControl.h"
+#include "ui/CustomControl.h"
 
-class TSpeedButton : public TWinControl {
+class TSpeedButton : public TCustomControl {
 public:
     explicit TSpeedButton(TComponent* owner);
 
@@ -12,7 +12,7 @@ public:
     void SetGlyph(TBitmapHandle glyph);
     HBITMAP Glyph() const { return m_glyph.Get(); }
     bool Pressed() const { return m_pressed; }
-    void PaintTo(HDC dc) const;
+    void PaintTo(HDC dc) const override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -6,7 +6,7 @@ const UINT kTextFormat = DT_LEFT | DT_EXPANDTABS;  // line breaks kept, '&' hand
 const int kMargin = 2;                              // on each side, as the label's design size has it
 }  // namespace
 
-TStaticText::TStaticText(TComponent* owner) : TWinControl(owner) { AdjustBounds(); }
+TStaticText::TStaticText(TComponent* owner) : TCustomControl(owner) { AdjustBounds(); }
 
 void TStaticText::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
@@ -53,19 +53,3 @@ void TStaticText::PaintTo(HDC dc) const {
     SelectObject(dc, old);
 }
 
-LRESULT TStaticText::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            TPaintDC paint(Handle());
-            PaintTo(paint.Get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            PaintTo(reinterpret_cast<HDC>(wParam));
-            return 0;
-        default:
-            return TWinControl::WndProc(message, wParam, lParam);
-    }
-}

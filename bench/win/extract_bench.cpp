@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/BenchCommon.h"
 #include "container/sonpix.h"
 #include "sys/UniqueHandle.h"
 #include "sys/mysys.h"
@@ -37,18 +38,6 @@ void PlainCopy(const std::string& from, const std::string& to) {
     WriteFile(out.Get(), bytes.get(), got, &put, nullptr);
 }
 
-template <class F>
-double Seconds(F&& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main() {
@@ -70,10 +59,14 @@ int main() {
 
     std::vector<double> extract, copy;
     for (int round = 0; round < kRounds; ++round) {
-        copy.push_back(Seconds([&] { PlainCopy(source, folder / "copy.bin"); }));
+        auto start = TClock::now();
+        PlainCopy(source, folder / "copy.bin");
+        copy.push_back(Seconds(start));
         DeleteFileA((folder / "copy.bin").c_str());
         std::string text;
-        extract.push_back(Seconds([&] { ExtractSonpix(source, folder.Path(), "Tempsx", text); }));
+        start = TClock::now();
+        ExtractSonpix(source, folder.Path(), "Tempsx", text);
+        extract.push_back(Seconds(start));
     }
     const double e = Median(extract), c = Median(copy);
     std::printf("ExtractSonpix of 200 MB: %.3f s   plain read+write copy: %.3f s   ratio %.2f (target <= 1.50)\n", e,

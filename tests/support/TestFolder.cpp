@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "sys/mysys.h"
 
 void RemoveFolderTree(const std::string& folder) {
@@ -26,9 +28,17 @@ void RemoveFolderTree(const std::string& folder) {
 }
 
 TTestFolder::TTestFolder(const std::string& name) {
-    m_path = GetTempFolder() + "sonpix-test-" + std::to_string(GetCurrentProcessId()) + "-" + name + "\\";
+    static std::atomic<int> counter{0};
+    m_path = GetTempFolder() + "sonpix-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+             std::to_string(++counter) + "-" + name + "\\";
     RemoveFolderTree(m_path);
     CreateDirectoryA(m_path.c_str(), nullptr);
 }
 
 TTestFolder::~TTestFolder() { RemoveFolderTree(m_path); }
+
+std::string TTestFolder::Make(const std::string& relative) const {
+    for (size_t slash = relative.find('\\'); slash != std::string::npos; slash = relative.find('\\', slash + 1))
+        CreateDirectoryA((m_path + relative.substr(0, slash)).c_str(), nullptr);
+    return m_path + relative;
+}

@@ -4,7 +4,8 @@
 
 class TTestFolder {
 public:
-    explicit TTestFolder(const std::string& name);
+    // Each folder is new: the name, the process id and a running number make it unique.
+    explicit TTestFolder(const std::string& name = "scratch");
     ~TTestFolder();
     TTestFolder(const TTestFolder&) = delete;
     TTestFolder& operator=(const TTestFolder&) = delete;
@@ -12,6 +13,8 @@ public:
     // The folder's path with a trailing backslash.
     const std::string& Path() const { return m_path; }
     std::string operator/(const std::string& name) const { return m_path + name; }
+    // Path() + relative, creating the folders named in relative on the way.
+    std::string Make(const std::string& relative) const;
 
 private:
     std::string m_path;

@@ -1,54 +1,9 @@
 // Fresh folders of the test's own, and the fixed temporary files the viewer shares with the tests.
 #include "tests/win/e2e/ScratchFolder.h"
 
-#include <atomic>
 
 #include "sys/UniqueHandle.h"
 #include "tests/win/e2e/ViewerProcess.h"
-
-namespace {
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\");
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-}  // namespace
-
-TScratchFolder::TScratchFolder() {
-    static std::atomic<int> counter{0};
-    for (;;) {
-        const std::string path = TempFolder() + "sxe2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                 std::to_string(++counter);
-        if (CreateDirectoryA(path.c_str(), nullptr)) {
-            m_path = path + "\\";
-            return;
-        }
-        if (GetLastError() != ERROR_ALREADY_EXISTS) return;
-    }
-}
-
-TScratchFolder::~TScratchFolder() {
-    if (!m_path.empty()) RemoveTree(m_path);
-}
-
-std::string TScratchFolder::Make(const std::string& relative) const {
-    for (size_t slash = relative.find('\\'); slash != std::string::npos; slash = relative.find('\\', slash + 1))
-        CreateDirectoryA((m_path + relative.substr(0, slash)).c_str(), nullptr);
-    return m_path + relative;
-}
 
 std::string TempFolder() {
     char path[MAX_PATH + 1] = {};

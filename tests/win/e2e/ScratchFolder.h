@@ -6,23 +6,10 @@
 #include <string>
 
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFolder.h"
 
 // A new empty folder under the temporary folder, removed with everything in it on destruction.
-class TScratchFolder {
-public:
-    TScratchFolder();
-    ~TScratchFolder();
-    TScratchFolder(const TScratchFolder&) = delete;
-    TScratchFolder& operator=(const TScratchFolder&) = delete;
-
-    // The folder with one trailing backslash.
-    const std::string& Path() const { return m_path; }
-    // Path() + relative, creating the folders named in relative on the way.
-    std::string Make(const std::string& relative) const;
-
-private:
-    std::string m_path;
-};
+using TScratchFolder = TTestFolder;
 
 // The temporary folder exactly as GetTempPathA reports it (the tests and the viewer run in the
 // same prefix with the same environment, so this is the viewer's temporary folder too).

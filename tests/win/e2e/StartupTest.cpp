@@ -144,7 +144,9 @@ TEST_F(TStartupTest, SonpixNameWithoutSonpixFileShowsNothingAndReportsNothing) {
                                               TUnreadableCase{"wrong header", "fake.sonpix", "Tolvy\x02 not a Sonpix file"}}) {
         SCOPED_TRACE(unreadable.what);
         const std::string file = m_scratch.Make(unreadable.file);
-        if (unreadable.content) ASSERT_TRUE(WriteFileBytes(file, BytesOf(unreadable.content)));
+        if (unreadable.content) {
+            ASSERT_TRUE(WriteFileBytes(file, BytesOf(unreadable.content)));
+        }
         HWND main = StartAndWaitForMainWindow(Quoted(file));
         ASSERT_NE(main, nullptr);
         HWND image1 = Control(main, idImage1);

@@ -5,29 +5,8 @@
 
 #include <intrin.h>
 
-#include <atomic>
 #include <stdexcept>
 
-TScratchFolder::TScratchFolder() {
-    static std::atomic<int> counter{0};
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    m_path = std::string(temp) + "sonpix-picture-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(counter++) + "\\";
-    CreateDirectoryA(m_path.c_str(), nullptr);
-}
-
-TScratchFolder::~TScratchFolder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((m_path + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((m_path + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(m_path.c_str());
-}
 
 std::string WriteJpeg(const TScratchFolder& folder, const std::string& name, const TRgbImage& image,
                       bool progressive, int quality) {

@@ -7,20 +7,10 @@
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFolder.h"
 
-// A fresh folder under the system temporary folder, removed with its files at the end.
-class TScratchFolder {
-public:
-    TScratchFolder();
-    ~TScratchFolder();
-    TScratchFolder(const TScratchFolder&) = delete;
-    TScratchFolder& operator=(const TScratchFolder&) = delete;
-    // Path of a file in the folder.
-    std::string operator/(const std::string& name) const { return m_path + name; }
-
-private:
-    std::string m_path;  // with a trailing backslash
-};
+// A fresh folder under the temporary folder, removed with its files at the end.
+using TScratchFolder = TTestFolder;
 
 // Writes a JPEG of the image and returns its path.
 std::string WriteJpeg(const TScratchFolder& folder, const std::string& name, const TRgbImage& image,
