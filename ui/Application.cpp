@@ -37,8 +37,6 @@ std::string ProgramFileName() {
 }  // namespace
 
 std::string ErrorBoxText(const std::string& message) {
-    // A message that already ends in a full stop does not get a second one.
-    if (!message.empty() && message.back() == '.') return message;
     return message + ".";
 }
 

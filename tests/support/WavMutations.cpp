@@ -22,12 +22,12 @@ void Set32(TBytes& b, std::size_t at, std::uint32_t v) {
 }
 
 TBytes Tone(int channels = 1, int rate = 22050, int bits = 16) {
-    TToneSpec spec;
-    spec.seconds = 0.3;
-    spec.channels = channels;
-    spec.sampleRate = rate;
-    spec.bitsPerSample = bits;
-    return SynthesizeToneWav(spec);
+    TToneSpec tone;
+    tone.seconds = 0.3;
+    tone.channels = channels;
+    tone.sampleRate = rate;
+    tone.bitsPerSample = bits;
+    return SynthesizeToneWav(tone);
 }
 
 TBytes Patch16(TBytes b, std::size_t at, unsigned v) { Set16(b, at, v); return b; }

@@ -60,7 +60,8 @@ TEST(ExceptionBoundary, ErrorInTheCreationEventIsReportedAndTheFormStillExists) 
 TEST(ExceptionBoundary, StandardBoxShowsTextWithFullStopUnderTheApplicationTitle) {
     EXPECT_EQ(ErrorBoxText("JPEG error #53"), "JPEG error #53.");
     EXPECT_EQ(ErrorBoxText("Failed to set data for ''"), "Failed to set data for ''.");
-    EXPECT_EQ(ErrorBoxText("Ends with a stop."), "Ends with a stop.");
+    // Every text gets its full stop, also one that ends with a full stop already.
+    EXPECT_EQ(ErrorBoxText("Ends with a stop."), "Ends with a stop..");
 
     // A watcher thread reads the box that HandleException shows and presses its OK button.
     std::atomic<bool> found{false};
