@@ -57,11 +57,11 @@ void TJPEGImage::LoadFromFile(const std::string& path) {
     m_progressive = header.progressive;
 }
 
-TBgrImage TJPEGImage::DecodedPixels(int bytesPerPixel) const {
+TBgrImage TJPEGImage::DecodedPixels() const {
     if (!m_pixels.Empty()) return m_pixels;
     TBgrImage pixels;
-    DecodeJpeg(m_jpeg.data(), m_jpeg.size(), bytesPerPixel, [&pixels, bytesPerPixel](int width, int height) {
-        pixels = TBgrImage(width, height, bytesPerPixel);
+    DecodeJpeg(m_jpeg.data(), m_jpeg.size(), 3, [&pixels](int width, int height) {
+        pixels = TBgrImage(width, height, 3);
         return TBgrTarget{pixels.Bits(), pixels.Stride()};
     });
     return pixels;
@@ -73,11 +73,26 @@ void TJPEGImage::StretchDraw(HDC dc, const RECT& r) const {
         StretchPixels(dc, r, m_pixels);
         return;
     }
-    // Decoded into a buffer that lives only for this drawing, in the 32-bit layout of screen
-    // bitmaps: handed a picture in another format, the platform would first convert all of it,
-    // which costs more than the decoding itself; in its own format it reads only the pixels the
-    // stretch keeps.
-    StretchPixels(dc, r, DecodedPixels(4));
+    if (StretchModeFor(dc) == HALFTONE) {
+        StretchPixels(dc, r, DecodedPixels());
+        return;
+    }
+    // The picture is decoded in 24-bit colour, as cheap as a decode gets, and stretched onto a
+    // 24-bit bitmap of the target's size: with source and target in one format the platform's
+    // stretch reads only the pixels it keeps (handed a target in another format it would first
+    // convert the whole picture). The small result then goes to the target unchanged.
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) return;
+    const BITMAPINFO stretchedInfo = TopDownBgrInfo(width, height, 3);
+    void* stretchedBits = nullptr;
+    TBitmapHandle stretched(CreateDIBSection(dc, &stretchedInfo, DIB_RGB_COLORS, &stretchedBits, nullptr, 0));
+    if (!stretched)
+        throw EJPEG("Cannot create a bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
+    TMemDC memory(dc);
+    TSelectGuard select(memory.Get(), stretched.Get());
+    StretchPixels(memory.Get(), RECT{0, 0, width, height}, DecodedPixels());
+    if (!BitBlt(dc, r.left, r.top, width, height, memory.Get(), 0, 0, SRCCOPY)) throw EJPEG("Cannot draw the JPEG picture");
 }
 
 void TJPEGImage::AssignBitmap(HBITMAP bitmap) {
@@ -107,7 +122,7 @@ void TJPEGImage::SaveToFile(const std::string& path) const {
         WriteJpegFileBytes(path, {});
         return;
     }
-    WriteJpegFileBytes(path, EncodeJpeg(DecodedPixels(3), m_progressive));
+    WriteJpegFileBytes(path, EncodeJpeg(DecodedPixels(), m_progressive));
 }
 
 TBitmapHandle TJPEGImage::ToBitmap() const {

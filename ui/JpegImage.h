@@ -45,7 +45,7 @@ public:
 
 private:
     // The picture's pixels: the taken-over bitmap as it is, or the loaded file decoded.
-    TBgrImage DecodedPixels(int bytesPerPixel) const;
+    TBgrImage DecodedPixels() const;
 
     std::vector<std::uint8_t> m_jpeg;  // the loaded file; empty after AssignBitmap
     TBgrImage m_pixels;                // taken-over bitmap pixels; empty while m_jpeg is the picture
