@@ -22,9 +22,12 @@ TFitSize FitScale(int W, int H, int MaxWidth, int MaxHeight) {
     const double w = W;
     const double h = H;
     double r;
-    if (H >= W) {
+    if (H > W) {
         r = MaxHeight / h;
         if (MaxWidth < RoundHalfEven(w * r)) r = MaxWidth / w;
+    } else if (H == W) {
+        // A square takes the box's height; the viewer's boxes are all wider than high.
+        r = MaxHeight / h;
     } else {
         r = MaxWidth / w;
         if (MaxHeight < RoundHalfEven(h * r)) r = MaxHeight / h;
