@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "ui/JpegPixels.h"
+
 const char kMakerCredit[] = "Мастерская Сонпик";
 
 namespace {
@@ -28,13 +30,7 @@ COLORREF PaletteColor(char key) {
 
 // A 24-bit DIB section with its pixel bits, top-down.
 TBitmapHandle MakeDib(int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownBgrInfo(width, height, 3);
     return TBitmapHandle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 

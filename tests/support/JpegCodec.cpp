@@ -139,3 +139,12 @@ std::vector<std::size_t> MarkerOffsets(const TBytes& jpeg) {
         if (jpeg[i] == 0xFF && jpeg[i + 1] != 0x00 && jpeg[i + 1] != 0xFF) offsets.push_back(i);
     return offsets;
 }
+
+int JpegRejectionCode(const TBytes& bytes) {
+    try {
+        DecodeRgbJpeg(bytes);
+    } catch (const EJpegCodec& error) {
+        return error.code;
+    }
+    return -1;
+}

@@ -25,6 +25,8 @@ struct TDecodedJpeg {
 
 // Full decode (accurate integer DCT, smooth upsampling); EJpegCodec on a fatal error.
 TDecodedJpeg DecodeRgbJpeg(const TBytes& jpeg);
+// libjpeg's message code for bytes its decoder rejects; -1 when it decodes them.
+int JpegRejectionCode(const TBytes& bytes);
 
 // Byte-level edits of JPEG data, for files a camera would never write.
 // The dimensions its frame header declares replaced (the picture data is left as it is).

@@ -312,17 +312,6 @@ TEST_F(DisplayInProcess, EmptyPictureHidesImage1WithoutAnError) {
     EXPECT_FALSE(FileExists(Temp("Tempsxconvert.jpg")));
 }
 
-// The libjpeg message code for bytes that the decoder rejects, found with the test's own decoder.
-int DecoderErrorCode(const TBytes& bytes) {
-    try {
-        DecodeRgbJpeg(bytes);
-    } catch (const EJpegCodec& error) {
-        return error.code;
-    }
-    ADD_FAILURE() << "the test's decoder accepts the damaged picture";
-    return -1;
-}
-
 // The media control interface's own text for the failure to open this file, or empty if it opens.
 std::string MciOpenErrorText(const std::string& path) {
     MCI_OPEN_PARMSA parms{};
@@ -357,7 +346,7 @@ TEST_F(DisplayInProcess, DamagedPicturesAreReportedAndStopTheDisplayBeforeTheSou
         OpenAsFromCommandLine(PartsWith(c.picture, c.maker));
         ASSERT_TRUE(WaitForTicks(1));
         ASSERT_EQ(m_errors.size(), 1u);
-        EXPECT_EQ(m_errors[0], "JPEG error #" + std::to_string(DecoderErrorCode(*c.damaged)));
+        EXPECT_EQ(m_errors[0], "JPEG error #" + std::to_string(JpegRejectionCode(*c.damaged)));
         EXPECT_FALSE(m_form->SoundPlayer1->IsOpen()) << "the sound was opened after the error";
         EXPECT_EQ(m_form->Image1->Empty(), !c.pictureShown);
         // The maker's picture step did not run, or failed: the banner stays.

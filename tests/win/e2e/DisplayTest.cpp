@@ -146,17 +146,6 @@ TEST_F(DisplayOnScreen, EmptyPictureLeavesImage1HiddenWithoutAMessage) {
     EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));
 }
 
-// libjpeg's message code for bytes its decoder rejects, found with the test's own decoder.
-int DecoderErrorCode(const TBytes& bytes) {
-    try {
-        DecodeRgbJpeg(bytes);
-    } catch (const EJpegCodec& error) {
-        return error.code;
-    }
-    ADD_FAILURE() << "the test's decoder accepts the bytes";
-    return -1;
-}
-
 TEST_F(DisplayOnScreen, PictureThatIsNoJpegShowsTheDecoderErrorAndLeavesTheSoundFileFree) {
     const TBytes notJpeg = BytesOf("BM: a picture of another kind, not a JPEG file");
     HWND main = StartOn("not a jpeg.sonpix", Parts(notJpeg, FlatJpeg(57, 57, kMakerColour)));
@@ -164,7 +153,7 @@ TEST_F(DisplayOnScreen, PictureThatIsNoJpegShowsTheDecoderErrorAndLeavesTheSound
     HWND box = Viewer().WaitForMessageBox(kDisplayTimeoutMs);
     ASSERT_NE(box, nullptr) << "no error box after the first tick";
     const TMessageBoxView view = ReadMessageBox(box);
-    EXPECT_EQ(view.text, "JPEG error #" + std::to_string(DecoderErrorCode(notJpeg)) + ".");
+    EXPECT_EQ(view.text, "JPEG error #" + std::to_string(JpegRejectionCode(notJpeg)) + ".");
     EXPECT_EQ(view.caption, "Sonpixviewer");
     EXPECT_EQ(view.buttons, std::vector<int>{IDOK});
     HWND icon = MessageBoxIconControl(box);
