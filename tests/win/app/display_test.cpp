@@ -19,6 +19,7 @@
 #include "ui/Application.h"
 #include "tests/win/app/UnexpectedError.h"
 #include "ui/GdiObjects.h"
+#include "ui/JpegPixels.h"
 #include "ui/MessagePump.h"
 
 namespace {
@@ -52,12 +53,7 @@ public:
         GetClientRect(control, &client);
         m_width = client.right;
         m_height = client.bottom;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = m_width;
-        info.bmiHeader.biHeight = -m_height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        const BITMAPINFO info = TopDownBgrInfo(m_width, m_height, 4);
         void* bits = nullptr;
         m_bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         m_bits = static_cast<const std::uint8_t*>(bits);

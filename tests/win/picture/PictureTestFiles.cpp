@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+#include "ui/GdiObjects.h"
+#include "ui/JpegPixels.h"
 
 std::string WriteJpeg(const TScratchFolder& folder, const std::string& name, const TRgbImage& image,
                       bool progressive, int quality) {
@@ -25,18 +27,10 @@ TRgbImage BitmapPixels(HBITMAP bitmap) {
     BITMAP description{};
     GetObjectA(bitmap, sizeof description, &description);
     const int width = description.bmWidth, height = std::abs(description.bmHeight);
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t(3);
+    const std::size_t stride = BgrStride(width);
     std::vector<std::uint8_t> bgr(stride * height);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    const int lines = GetDIBits(screen, bitmap, 0, height, bgr.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    BITMAPINFO info = TopDownBgrInfo(width, height);
+    const int lines = GetDIBits(TClientDC(nullptr).Get(), bitmap, 0, height, bgr.data(), &info, DIB_RGB_COLORS);
     if (lines != height) throw std::runtime_error("GetDIBits failed");
     TRgbImage image(width, height);
     for (int y = 0; y < height; ++y)

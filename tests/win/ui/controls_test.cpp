@@ -6,6 +6,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/Image.h"
+#include "ui/JpegPixels.h"
 #include "ui/ListBox.h"
 #include "ui/MessagePump.h"
 #include "ui/SpeedButton.h"
@@ -26,12 +27,7 @@ SIZE CalcText(const TFont& font, const std::string& text, UINT extra = 0) {
 // The pixels of a w x h area drawn by draw(dc), as 32-bit values.
 template <class Draw>
 std::vector<DWORD> Render(int width, int height, Draw draw) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = TopDownBgrInfo(width, height, 4);
     void* bits = nullptr;
     TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     TMemDC dc(nullptr);
