@@ -54,7 +54,6 @@ public:
     void Run(std::vector<TProblem>& problems) {
         m_problems = &problems;
         const SonpixMarkers& markers = m_found.markers;
-        const SonpixSections& sections = m_found.sections;
 
         // The picture runs from byte 6 to its end marker, and the separator follows at once.
         const std::int64_t pictureEnd = JpegExtentEnd(m_data, m_size, 6);
@@ -67,23 +66,26 @@ public:
         if (real == kNone) return;
         const std::int64_t soundFirst = real + 6;
         const std::int64_t soundEnd = WavExtentEnd(m_data, m_size, soundFirst);
-        if (soundEnd == kExtentUnknown) return;  // the sound's own check reports it
-        if (soundEnd > m_length)
-            Add(soundFirst, "the sound's RIFF header declares " + Num(soundEnd - soundFirst) + " bytes, but only " +
-                                Num(m_length - soundFirst) + " follow in the file");
+        // A RIFF size that does not lead to the end of the file or to a maker's marker is not
+        // to be trusted (players ignore it); the borders after the sound are then left unjudged.
+        if (soundEnd == kExtentUnknown || soundEnd > m_length) return;
+        const bool pictureMarkerNext = BytesAt(m_data, m_size, soundEnd, kMakerPictureMarker, 12);
+        const bool textMarkerNext = BytesAt(m_data, m_size, soundEnd, kMakerTextMarker, 12);
+        if (soundEnd != m_length && !pictureMarkerNext && !textMarkerNext) return;
 
         // Then the optional maker's picture, and the optional maker's text.
-        std::int64_t at = std::min(soundEnd, m_length);
+        std::int64_t at = soundEnd;
         std::int64_t makerPicture = kNone;
-        if (BytesAt(m_data, m_size, at, kMakerPictureMarker, 12)) {
+        if (pictureMarkerNext) {
             makerPicture = at;
-            const std::int64_t end = JpegExtentEnd(m_data, m_size, at + 12);
-            at = end != kExtentUnknown ? end : (markers.makerPicture == at ? sections.makerPicture.last + 1 : kNone);
+            at = JpegExtentEnd(m_data, m_size, at + 12);
+            if (at != kExtentUnknown && at != m_length && !BytesAt(m_data, m_size, at, kMakerTextMarker, 12))
+                at = kExtentUnknown;
         }
         CompareMakerMarker("maker's picture", makerPicture, markers.makerPicture, soundFirst, soundEnd);
-        std::int64_t makerText = kNone;
-        if (at != kNone && BytesAt(m_data, m_size, at, kMakerTextMarker, 12)) makerText = at;
-        if (at != kNone) CompareMakerMarker("maker's text", makerText, markers.makerText, soundFirst, soundEnd);
+        if (at == kExtentUnknown) return;
+        const std::int64_t makerText = BytesAt(m_data, m_size, at, kMakerTextMarker, 12) ? at : kNone;
+        CompareMakerMarker("maker's text", makerText, markers.makerText, soundFirst, soundEnd);
     }
 
 private:
