@@ -201,12 +201,12 @@ TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TIns
         const std::string fault = FindJpegFault(at(s.picture), length(s.picture));
         if (!fault.empty()) problems.push_back({s.picture.first, "the viewer cannot show the picture: " + fault});
     }
-    if (!result.soundRead) {
+    // The viewer's own WAV check first, since its reasons are the more precise.
+    const std::string wavFault = FindWavHeaderFault(TSpanWavSource(at(s.sound), length(s.sound)));
+    if (!wavFault.empty())
+        problems.push_back({s.sound.first, "the viewer refuses to play the sound: " + wavFault});
+    else if (!result.soundRead)
         problems.push_back({s.sound.first, result.soundError});
-    } else {
-        const std::string fault = FindWavHeaderFault(TSpanWavSource(at(s.sound), length(s.sound)));
-        if (!fault.empty()) problems.push_back({s.sound.first, "the viewer refuses to play the sound: " + fault});
-    }
     if (s.hasMakerPicture) {
         const std::string fault = FindJpegFault(at(s.makerPicture), length(s.makerPicture));
         if (!fault.empty())

@@ -41,6 +41,10 @@ echo "== host tests"
 "$BUILD/host/host_tests" --gtest_output=xml:"$RESULTS/host.xml" >"$RESULTS/host.log" 2>&1
 rc=$?; tail -n 3 "$RESULTS/host.log"; count_report host_tests "$RESULTS/host.xml" $rc
 
+echo "== sonpix tool tests"
+"$BUILD/host/cli_tests" --gtest_output=xml:"$RESULTS/cli.xml" >"$RESULTS/cli.log" 2>&1
+rc=$?; tail -n 3 "$RESULTS/cli.log"; count_report cli_tests "$RESULTS/cli.xml" $rc
+
 echo "== fuzzing the marker search for ${FUZZ_SECONDS:-60} s"
 if "$ROOT/tools/fuzz.sh" "${FUZZ_SECONDS:-60}" >"$RESULTS/fuzz.log" 2>&1; then
     PASSED=$((PASSED + 1)); grep -E '^Done|stat::number_of_executed_units' "$RESULTS/fuzz.log" | tail -n 2

@@ -30,3 +30,14 @@ inline TBytes Overwrite(TBytes bytes, std::size_t offset, const TBytes& piece) {
     std::copy(piece.begin(), piece.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
     return bytes;
 }
+
+// The JPEG with a comment segment holding `comment` right after its start-of-image marker.
+inline TBytes WithComment(const TBytes& jpeg, const TBytes& comment) {
+    const std::size_t length = comment.size() + 2;
+    TBytes segment = {0xFF, 0xFE, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length & 0xFF)};
+    segment.insert(segment.end(), comment.begin(), comment.end());
+    TBytes out(jpeg.begin(), jpeg.begin() + 2);
+    out.insert(out.end(), segment.begin(), segment.end());
+    out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+    return out;
+}

@@ -33,7 +33,10 @@ std::vector<TCheckCase> CheckCases() {
         {"well made", good, -1, ""},
         {"well made, no maker's sections", full(pic, wav, std::nullopt, std::nullopt), -1, ""},
         {"separator bytes inside the picture are harmless",
-         full(EncodeRgbJpeg(MakeGradient(64, 48), 85, false), wav, std::nullopt, std::nullopt), -1, ""},
+         full(WithComment(pic, Concat({SonpixHeader(), BytesOf("in a comment")})), wav, std::nullopt, std::nullopt), -1, ""},
+        {"maker's text marker inside the maker's picture",
+         full(pic, wav, WithComment(maker, Concat({MakerTextMarker(), BytesOf("in a comment")})), std::nullopt),
+         makerAt + 6, "stray maker's text marker"},  // after FF D8 FF FE and the length
         {"header missing", badHeader, 0, "no Sonpix header"},
         {"separator missing", Concat({SonpixHeader(), pic, wav}), 6 + P, "no separator"},
         {"separator in the sound", full(pic, Overwrite(wav, data, SonpixHeader()), maker, text),
