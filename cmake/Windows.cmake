@@ -40,6 +40,15 @@ sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)
 sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_ui sonpix_sys)
 sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_controls sonpix_sound sonpix_container sonpix_sys sonpix_ui)
 
+# The sonpix command-line tool: the JPEG check of picture/, and cli/ over the container's search
+# and the viewer's WAV check. A console program.
+add_library(sonpix_picture_check STATIC ${CMAKE_SOURCE_DIR}/picture/JpegHeaderCheck.cpp)
+target_include_directories(sonpix_picture_check PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(sonpix_picture_check PUBLIC jpeg_static)
+sonpix_folder_library(sonpix_cli cli sonpix_picture_check sonpix_container sonpix_sound)
+add_executable(sonpix ${CMAKE_SOURCE_DIR}/cli/main/sonpix.cpp)
+target_link_libraries(sonpix PRIVATE sonpix_cli)
+
 # The program: app/ holds the main window; the entry point stays out of the library so tests can link it.
 file(GLOB APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/resources/*.rc)
 add_executable(SonpixViewer WIN32 ${CMAKE_SOURCE_DIR}/app/main/SonpixViewer.cpp ${APP_RESOURCES})
