@@ -53,3 +53,12 @@ add_executable(cli_tests ${CLI_TEST_SOURCES} ${HOST_TEST_SUPPORT_SOURCES} ${CMAK
 target_link_libraries(cli_tests PRIVATE sonpix_cli_checked gtest_main gmock)
 target_compile_definitions(cli_tests PRIVATE SONPIX_EXE="$<TARGET_FILE:sonpix>")
 add_dependencies(cli_tests sonpix)
+
+# The tool's benchmark against cat; runs the sonpix program built beside it.
+add_executable(sonpix_cli_bench ${CMAKE_SOURCE_DIR}/bench/host/cli/sonpix_cli_bench.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/SonpixWriter.cpp ${CMAKE_SOURCE_DIR}/tests/support/WavSynth.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/JpegCodec.cpp ${CMAKE_SOURCE_DIR}/tests/support/SampleImages.cpp)
+target_link_libraries(sonpix_cli_bench PRIVATE JPEG::JPEG)
+target_include_directories(sonpix_cli_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(sonpix_cli_bench PRIVATE -O2)
+add_dependencies(sonpix_cli_bench sonpix)
