@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
@@ -24,3 +25,6 @@ TRgbImage BitmapPixels(HBITMAP bitmap);
 // GDI objects of this process and its private memory in bytes.
 DWORD GdiObjectCount();
 std::size_t PrivateBytes();
+
+// Truncations, random byte flips and damaged markers of a few good JPEG files (about 1,500).
+std::vector<TBytes> DamagedFiles();
