@@ -196,6 +196,14 @@ TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TIns
 
     TLayoutCheck(data, size, result).Run(problems);
     CheckTail(data, size, problems);
+    // A section that starts at a stray marker is not the maker's; its contents are not judged.
+    const auto flagged = [&problems](std::int64_t marker) {
+        for (const TProblem& p : problems)
+            if (marker != kNone && p.offset == marker) return true;
+        return false;
+    };
+    const bool strayMakerPicture = flagged(result.markers.makerPicture);
+    const bool strayMakerText = flagged(result.markers.makerText);
 
     if (result.markers.separator != kNone) {
         const std::string fault = FindJpegFault(at(s.picture), length(s.picture));
@@ -207,12 +215,12 @@ TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TIns
         problems.push_back({s.sound.first, "the viewer refuses to play the sound: " + wavFault});
     else if (!result.soundRead)
         problems.push_back({s.sound.first, result.soundError});
-    if (s.hasMakerPicture) {
+    if (s.hasMakerPicture && !strayMakerPicture) {
         const std::string fault = FindJpegFault(at(s.makerPicture), length(s.makerPicture));
         if (!fault.empty())
             problems.push_back({s.makerPicture.first, "the viewer cannot show the maker's picture: " + fault});
     }
-    if (s.hasMakerText) CheckText(data, s.makerText, problems);
+    if (s.hasMakerText && !strayMakerText) CheckText(data, s.makerText, problems);
 
     std::stable_sort(problems.begin(), problems.end(),
                      [](const TProblem& a, const TProblem& b) { return a.offset < b.offset; });
