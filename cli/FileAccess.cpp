@@ -261,8 +261,11 @@ bool TPendingFile::Commit(bool replace, std::string& error) {
 #else
     if (replace) {
         if (::rename(m_temporary.c_str(), m_final.c_str()) != 0) return error = SystemReason(errno), false;
-    } else {
-        // A hard link fails when the name is taken, which a plain rename would silently replace.
+    } else if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_final.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno == EEXIST) return error = "the file exists", false;
+        if (errno != EINVAL && errno != ENOSYS) return error = SystemReason(errno), false;
+        // A file system without the no-replace rename: a hard link fails the same way when the
+        // name is taken, which a plain rename would silently replace.
         if (::link(m_temporary.c_str(), m_final.c_str()) != 0)
             return error = errno == EEXIST ? "the file exists" : SystemReason(errno), false;
         ::unlink(m_temporary.c_str());
