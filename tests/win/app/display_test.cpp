@@ -15,12 +15,13 @@
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
 #include "ui/Application.h"
 #include "tests/win/app/UnexpectedError.h"
 #include "ui/GdiObjects.h"
-#include "ui/JpegPixels.h"
-#include "ui/MessagePump.h"
+#include "ui/BitmapLayout.h"
+#include "tests/support/MessagePump.h"
 
 namespace {
 

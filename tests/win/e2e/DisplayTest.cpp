@@ -10,6 +10,7 @@
 #include "tests/win/e2e/SampleFiles.h"
 #include "tests/win/e2e/ViewerTest.h"
 #include "tests/win/e2e/WindowProbe.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -164,7 +165,7 @@ TEST_F(DisplayOnScreen, PictureThatIsNoJpegShowsTheDecoderErrorAndLeavesTheSound
     ASSERT_TRUE(PressMessageBoxButton(box, IDOK));
     ASSERT_TRUE(WaitUntil([&] { return FindMessageBox(Viewer().Id()) == nullptr; }, kWindowTimeoutMs));
     // The display stopped before the sound: the sound file is not held open.
-    EXPECT_TRUE(WriteFileBytes(TempFile("Tempsx.wav"), SampleWav(220.0))) << "error " << GetLastError();
+    EXPECT_TRUE(WriteBytesFile(TempFile("Tempsx.wav"), SampleWav(220.0))) << "error " << GetLastError();
     EXPECT_TRUE(Viewer().Running());
     EXPECT_EQ(FindMessageBox(Viewer().Id()), nullptr) << "a second message appeared";
     EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));

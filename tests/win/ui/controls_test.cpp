@@ -6,9 +6,9 @@
 
 #include "UiTestSupport.h"
 #include "ui/Image.h"
-#include "ui/JpegPixels.h"
+#include "ui/BitmapLayout.h"
 #include "ui/ListBox.h"
-#include "ui/MessagePump.h"
+#include "tests/support/MessagePump.h"
 #include "ui/SpeedButton.h"
 #include "ui/StaticText.h"
 #include "ui/Timer.h"

@@ -8,7 +8,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/Button.h"
-#include "ui/MessagePump.h"
+#include "tests/support/MessagePump.h"
 #include "ui/SpeedButton.h"
 #include "ui/Timer.h"
 

@@ -1,10 +1,10 @@
 // Full-size JPEG decoding through libjpeg, with its memory, scan count and error exits kept in check.
-#include "ui/JpegDecoder.h"
+#include "picture/JpegDecoder.h"
 
 #include <vector>
 
-#include "ui/JpegError.h"
-#include "ui/JpegPixels.h"
+#include "picture/JpegError.h"
+#include "picture/JpegPixels.h"
 
 namespace {
 
