@@ -1,8 +1,6 @@
 // Reads and writes whole files through kernel32, reporting failures as the file layer's errors.
 #include "sys/FileBytes.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <new>
 
@@ -26,12 +24,14 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     if (!file.Valid()) RaiseOpenError(path, SysErrorMessage(GetLastError()));
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.Get(), &size)) RaiseOpenError(path, SysErrorMessage(GetLastError()));
-    if (static_cast<std::uint64_t>(size.QuadPart) >= kMaxWholeFileSize)
-        RaiseOpenError(path, "The file is 2 GB or larger");
+    return ReadOpenFileBytes(file.Get(), static_cast<std::uint64_t>(size.QuadPart), path);
+}
 
+std::vector<std::uint8_t> ReadOpenFileBytes(HANDLE file, std::uint64_t size, const std::string& path) {
+    if (size >= kMaxWholeFileSize) RaiseOpenError(path, "The file is 2 GB or larger");
     std::vector<std::uint8_t> bytes;
     try {
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        bytes.resize(static_cast<std::size_t>(size));
     } catch (const std::bad_alloc&) {
         RaiseOpenError(path, SysErrorMessage(ERROR_NOT_ENOUGH_MEMORY));
     }
@@ -39,7 +39,7 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     while (done < bytes.size()) {
         const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kIoBlock));
         DWORD got = 0;
-        if (!ReadFile(file.Get(), bytes.data() + done, want, &got, nullptr))
+        if (!ReadFile(file, bytes.data() + done, want, &got, nullptr))
             RaiseOpenError(path, SysErrorMessage(GetLastError()));
         // The file shrank after its size was taken: what is left would be a different file.
         if (got == 0) RaiseOpenError(path, SysErrorMessage(ERROR_HANDLE_EOF));
