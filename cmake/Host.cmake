@@ -49,7 +49,8 @@ target_compile_options(sonpix PRIVATE -O2)
 set(HOST_TEST_SUPPORT_SOURCES SonpixWriter.cpp WavSynth.cpp JpegCodec.cpp SampleImages.cpp SampleSet.cpp WavMutations.cpp)
 list(TRANSFORM HOST_TEST_SUPPORT_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/tests/support/)
 file(GLOB CLI_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/host/cli/*_test.cpp)
-add_executable(cli_tests ${CLI_TEST_SOURCES} ${HOST_TEST_SUPPORT_SOURCES} ${CMAKE_SOURCE_DIR}/tests/host/cli/CliRunner.cpp)
+add_executable(cli_tests ${CLI_TEST_SOURCES} ${HOST_TEST_SUPPORT_SOURCES} ${CMAKE_SOURCE_DIR}/tests/host/cli/CliRunner.cpp
+  ${CMAKE_SOURCE_DIR}/tests/host/cli/HostTestFiles.cpp)
 target_link_libraries(cli_tests PRIVATE sonpix_cli_checked gtest_main gmock)
 target_compile_definitions(cli_tests PRIVATE SONPIX_EXE="$<TARGET_FILE:sonpix>")
 add_dependencies(cli_tests sonpix)
@@ -57,7 +58,8 @@ add_dependencies(cli_tests sonpix)
 # The tool's benchmark against cat; runs the sonpix program built beside it.
 add_executable(sonpix_cli_bench ${CMAKE_SOURCE_DIR}/bench/host/cli/sonpix_cli_bench.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/SonpixWriter.cpp ${CMAKE_SOURCE_DIR}/tests/support/WavSynth.cpp
-  ${CMAKE_SOURCE_DIR}/tests/support/JpegCodec.cpp ${CMAKE_SOURCE_DIR}/tests/support/SampleImages.cpp)
+  ${CMAKE_SOURCE_DIR}/tests/support/JpegCodec.cpp ${CMAKE_SOURCE_DIR}/tests/support/SampleImages.cpp
+  ${CMAKE_SOURCE_DIR}/tests/host/cli/HostTestFiles.cpp)
 target_link_libraries(sonpix_cli_bench PRIVATE JPEG::JPEG)
 target_include_directories(sonpix_cli_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(sonpix_cli_bench PRIVATE -O2)

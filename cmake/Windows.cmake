@@ -30,22 +30,21 @@ function(sonpix_folder_library name folder)
   endif()
 endfunction()
 
-# sys holds the file type registration window too, so it stands on the ui layer, while the ui
-# layer's file reading uses sys's handle owner and error texts: the two link each other.
-sonpix_folder_library(sonpix_sys sys sonpix_ui kernel32 user32 shell32 advapi32)
+# One library per folder; each links only the folders below it, so the link lines are the
+# layering: app -> windows -> controls, picture, sound -> ui -> sys; container -> sys.
+sonpix_folder_library(sonpix_sys sys kernel32 user32 shell32 advapi32)
 sonpix_folder_library(sonpix_container container sonpix_sys)
-sonpix_folder_library(sonpix_ui ui sonpix_sys jpeg_static user32 gdi32 comctl32 shell32 msimg32)
-sonpix_folder_library(sonpix_sound sound sonpix_sys winmm)
+sonpix_folder_library(sonpix_ui ui sonpix_sys user32 gdi32 comctl32 shell32 msimg32)
+sonpix_folder_library(sonpix_picture picture sonpix_ui jpeg_static)
+sonpix_folder_library(sonpix_sound sound sonpix_ui winmm)
 sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)
-sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_ui sonpix_sys)
-sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_controls sonpix_sound sonpix_container sonpix_sys sonpix_ui)
+sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_picture sonpix_sound)
+sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_container)
 
-# The sonpix command-line tool: the JPEG check of picture/, and cli/ over the container's search
-# and the viewer's WAV check. A console program.
-add_library(sonpix_picture_check STATIC ${CMAKE_SOURCE_DIR}/picture/JpegHeaderCheck.cpp)
-target_include_directories(sonpix_picture_check PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(sonpix_picture_check PUBLIC jpeg_static)
-sonpix_folder_library(sonpix_cli cli sonpix_picture_check sonpix_container sonpix_sound)
+# The sonpix command-line tool, a console program: cli/ over the container's search, the viewer's
+# WAV check and the JPEG check of picture/ (of those libraries only the platform-free objects it
+# calls are linked in).
+sonpix_folder_library(sonpix_cli cli sonpix_picture sonpix_container sonpix_sound)
 add_executable(sonpix ${CMAKE_SOURCE_DIR}/cli/main/sonpix.cpp)
 target_link_libraries(sonpix PRIVATE sonpix_cli)
 
@@ -54,7 +53,7 @@ file(GLOB APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/resources/*.rc
 add_executable(SonpixViewer WIN32 ${CMAKE_SOURCE_DIR}/app/main/SonpixViewer.cpp ${APP_RESOURCES})
 target_link_libraries(SonpixViewer PRIVATE sonpix_app_lib)
 
-# Test support shared by the Windows tests (sample writer, message pumping).
+# Test support shared by the Windows tests (sample writer, message pumping, scratch folders).
 sonpix_folder_library(sonpix_test_support tests/support sonpix_sys jpeg_static gdi32 user32)
 
 # Windows test programs: one per folder of tests/win, each linking only what it tests, so that
@@ -63,11 +62,10 @@ set(WIN_TEST_LIBS_sys sonpix_sys)
 set(WIN_TEST_LIBS_container sonpix_container)
 set(WIN_TEST_LIBS_ui sonpix_ui)
 set(WIN_TEST_LIBS_sound sonpix_sound)
-set(WIN_TEST_LIBS_picture sonpix_ui sonpix_picture_check)
+set(WIN_TEST_LIBS_picture sonpix_picture)
 set(WIN_TEST_LIBS_e2e sonpix_sys psapi)
 # The black-box tests start the programs they test.
 set(WIN_TEST_PROGRAMS_e2e SonpixViewer sonpix)
-set(WIN_TEST_SOURCES_picture ${CMAKE_SOURCE_DIR}/app/FitPicture.cpp ${CMAKE_SOURCE_DIR}/app/FitScale.cpp)
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(dir ${WIN_TEST_DIRS})
   if(IS_DIRECTORY ${dir})
@@ -78,7 +76,7 @@ foreach(dir ${WIN_TEST_DIRS})
       if(NOT libs)
         set(libs sonpix_app_lib)
       endif()
-      add_executable(win_${area}_tests ${srcs} ${WIN_TEST_SOURCES_${area}})
+      add_executable(win_${area}_tests ${srcs})
       target_link_libraries(win_${area}_tests PRIVATE ${libs} sonpix_test_support gmock_static gtest_static)
       if(WIN_TEST_PROGRAMS_${area})
         add_dependencies(win_${area}_tests ${WIN_TEST_PROGRAMS_${area}})
@@ -87,8 +85,8 @@ foreach(dir ${WIN_TEST_DIRS})
   endif()
 endforeach()
 
-# Helper programs for black-box tests and sample generation: one exe per .cpp.
-foreach(folder tests/e2e/helpers tools/samples)
+# Sample generation: one exe per .cpp.
+foreach(folder tools/samples)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
   foreach(src ${srcs})
     get_filename_component(name ${src} NAME_WE)

@@ -4,6 +4,7 @@
 
 #include "sys/mysys.h"
 #include "tests/support/SampleSet.h"
+#include "tests/support/TestFiles.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
 
 struct TCliRun {
     int exitCode = -1;

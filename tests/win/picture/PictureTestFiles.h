@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/JpegCodec.h"
+#include "tests/support/ProcessCounters.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
 #include "tests/support/TestFolder.h"
@@ -21,10 +22,6 @@ TDecodedJpeg ReadJpeg(const std::string& path);
 
 // The pixels of a bitmap as RGB, read through a 24-bit top-down DIB.
 TRgbImage BitmapPixels(HBITMAP bitmap);
-
-// GDI objects of this process and its private memory in bytes.
-DWORD GdiObjectCount();
-std::size_t PrivateBytes();
 
 // Truncations, random byte flips and damaged markers of a few good JPEG files (about 1,500).
 std::vector<TBytes> DamagedFiles();

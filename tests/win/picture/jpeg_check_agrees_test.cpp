@@ -3,9 +3,9 @@
 
 #include "PictureTestFiles.h"
 #include "picture/JpegHeaderCheck.h"
-#include "ui/JpegDecoder.h"
-#include "ui/JpegError.h"
-#include "ui/JpegPixels.h"
+#include "picture/JpegDecoder.h"
+#include "picture/JpegError.h"
+#include "picture/JpegPixels.h"
 
 namespace {
 

@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "PictureTestFiles.h"
-#include "app/FitPicture.h"
+#include "picture/FitPicture.h"
 #include "ui/GdiObjects.h"
-#include "ui/JpegImage.h"
+#include "picture/JpegImage.h"
 #include "sys/SysError.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

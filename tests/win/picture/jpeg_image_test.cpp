@@ -3,7 +3,8 @@
 
 #include "PictureTestFiles.h"
 #include "ui/GdiObjects.h"
-#include "ui/JpegImage.h"
+#include "picture/JpegImage.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

@@ -6,20 +6,12 @@
 #include <cstdint>
 #include <memory>
 
-// Largest picture the program decodes: 100 megapixels (300 MB of pixels). A JPEG header may
-// declare up to 65500 x 65500 pixels in a few bytes; such a picture is refused before any memory
-// for it is taken.
-constexpr std::int64_t kMaxJpegPixels = 100'000'000;
+#include "picture/JpegLimits.h"  // kMaxJpegPixels
+#include "ui/BitmapLayout.h"
+
 
 // Raises EJPEG when a picture of this size must not be decoded or held.
 void CheckJpegPictureSize(std::int64_t width, std::int64_t height);
-
-// Bytes of one row of 3 (blue-green-red) or 4 (blue-green-red-unused) bytes per pixel, padded to a
-// multiple of four as bitmaps need.
-std::size_t BgrStride(int width, int bytesPerPixel = 3);
-
-// Describes a top-down 24-bit or 32-bit bitmap of the given size.
-BITMAPINFO TopDownBgrInfo(int width, int height, int bytesPerPixel = 3);
 
 // Blue-green-red pixel rows of 3 or 4 bytes per pixel, top row first, each BgrStride bytes long:
 // the memory layout of a top-down bitmap. Copies copy the pixels.

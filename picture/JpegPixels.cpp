@@ -1,33 +1,17 @@
 // Pixel buffers for decoded pictures and the picture size limit.
-#include "ui/JpegPixels.h"
+#include "picture/JpegPixels.h"
 
 #include <cstring>
 #include <new>
 #include <string>
 
-#include "ui/JpegError.h"
+#include "picture/JpegError.h"
 
 void CheckJpegPictureSize(std::int64_t width, std::int64_t height) {
     if (width <= 0 || height <= 0) throw EJPEG("JPEG picture has no pixels");
     if (width * height > kMaxJpegPixels)
         throw EJPEG("JPEG picture too large (" + std::to_string(width) + " x " + std::to_string(height) +
                     " pixels; at most " + std::to_string(kMaxJpegPixels / 1'000'000) + " megapixels are shown)");
-}
-
-std::size_t BgrStride(int width, int bytesPerPixel) {
-    return (static_cast<std::size_t>(width) * bytesPerPixel + 3) & ~static_cast<std::size_t>(3);
-}
-
-BITMAPINFO TopDownBgrInfo(int width, int height, int bytesPerPixel) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // negative: the first row in memory is the top row
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bytesPerPixel * 8);
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(BgrStride(width, bytesPerPixel) * static_cast<std::size_t>(height));
-    return info;
 }
 
 TBgrImage::TBgrImage(int width, int height, int bytesPerPixel) {
