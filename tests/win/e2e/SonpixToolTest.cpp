@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/ControlIds.h"
+#include "tests/support/Colours.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
 #include "tests/win/e2e/DisplayScreen.h"
 #include "tests/win/e2e/SampleFiles.h"
@@ -44,7 +46,7 @@ TToolRun RunTool(const std::string& arguments, const std::string& outputFile) {
     UniqueHandle processHandle(process.hProcess), threadHandle(process.hThread);
     if (WaitForSingleObject(process.hProcess, kExitTimeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &run.exitCode);
     output.Close();
-    const auto bytes = ReadFileBytes(outputFile);
+    const auto bytes = ReadBytesFile(outputFile);
     if (bytes) run.out.assign(bytes->begin(), bytes->end());
     return run;
 }
@@ -52,7 +54,6 @@ TToolRun RunTool(const std::string& arguments, const std::string& outputFile) {
 // "Фотограф Анна" as UTF-8, the text file's encoding, written out byte by byte.
 const TBytes kTextUtf8 = {0xD0, 0xA4, 0xD0, 0xBE, 0xD1, 0x82, 0xD0, 0xBE, 0xD0, 0xB3, 0xD1, 0x80, 0xD0,
                           0xB0, 0xD1, 0x84, 0x20, 0xD0, 0x90, 0xD0, 0xBD, 0xD0, 0xBD, 0xD0, 0xB0};
-const TRgb kQuadrantRed{220, 30, 30};
 
 using SonpixTool = TViewerTest;
 
@@ -66,8 +67,8 @@ TEST_F(SonpixTool, CreateAndCheckAgreeAndTheViewerShowsTheFileWithItsPictureText
     const TBytes sound = SynthesizeToneWav(tone);
     const std::string p = m_scratch / "picture.jpg", s = m_scratch / "sound.wav", m = m_scratch / "maker.jpg",
                       t = m_scratch / "maker.txt", out = m_scratch / "made by the tool.sonpix";
-    ASSERT_TRUE(WriteFileBytes(p, picture) && WriteFileBytes(s, sound) &&
-                WriteFileBytes(m, SampleJpeg(287, 57, 3)) && WriteFileBytes(t, kTextUtf8));
+    ASSERT_TRUE(WriteBytesFile(p, picture) && WriteBytesFile(s, sound) &&
+                WriteBytesFile(m, SampleJpeg(287, 57, 3)) && WriteBytesFile(t, kTextUtf8));
 
     TToolRun run = RunTool("create -p " + Quoted(p) + " -s " + Quoted(s) + " -m " + Quoted(m) + " -t " + Quoted(t) +
                                " -o " + Quoted(out), m_scratch / "create.log");
@@ -80,7 +81,7 @@ TEST_F(SonpixTool, CreateAndCheckAgreeAndTheViewerShowsTheFileWithItsPictureText
     TBytes stray = sound;
     const TBytes separator = SonpixHeader();
     std::copy(separator.begin(), separator.end(), stray.end() - 100);
-    ASSERT_TRUE(WriteFileBytes(s, stray));
+    ASSERT_TRUE(WriteBytesFile(s, stray));
     const std::string refused = m_scratch / "refused.sonpix";
     run = RunTool("create -p " + Quoted(p) + " -s " + Quoted(s) + " -o " + Quoted(refused), m_scratch / "refused.log");
     EXPECT_EQ(run.exitCode, 1u) << run.out;
@@ -88,7 +89,7 @@ TEST_F(SonpixTool, CreateAndCheckAgreeAndTheViewerShowsTheFileWithItsPictureText
     EXPECT_FALSE(PathExists(refused));
     // The same layout made by hand is flagged by check at the stray separator's offset.
     const std::string handMade = m_scratch / "hand made.sonpix";
-    ASSERT_TRUE(WriteFileBytes(handMade, BuildSonpix({picture, stray, std::nullopt, std::nullopt})));
+    ASSERT_TRUE(WriteBytesFile(handMade, BuildSonpix({picture, stray, std::nullopt, std::nullopt})));
     run = RunTool("check " + Quoted(handMade), m_scratch / "check2.log");
     EXPECT_EQ(run.exitCode, 1u) << run.out;
     const std::size_t strayAt = 12 + picture.size() + stray.size() - 100;
@@ -101,12 +102,14 @@ TEST_F(SonpixTool, CreateAndCheckAgreeAndTheViewerShowsTheFileWithItsPictureText
     HWND label = Control(main, idStaticText1);
     ASSERT_TRUE(image1 && label);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(label) == "Фотограф Анна"; }, 5000)) << TextOf(label);
-    // 400 x 300 in the 680 x 500 box becomes 667 x 500 from x = 6; the red quadrant is at its top left.
-    EXPECT_TRUE(WaitUntil([&] { return NearColour(TScreenPixels(image1).At(72, 50), kQuadrantRed, 48); }, 5000))
-        << ToString(TScreenPixels(image1).At(72, 50));
-    EXPECT_EQ(ReadFileBytes(TempFile("Tempsx.wav")), sound);
+    // 400 x 300 in the 680 x 500 box becomes 667 x 500 from x = 6.
+    const TQuadrantProbe& red = kQuadrantProbes[0];
+    const int x = 6 + static_cast<int>(red.fx * 667), y = static_cast<int>(red.fy * 500);
+    EXPECT_TRUE(WaitUntil([&] { return NearColour(TScreenPixels(image1).At(x, y), red.colour, 48); }, 5000))
+        << ToString(TScreenPixels(image1).At(x, y));
+    EXPECT_EQ(ReadBytesFile(TempFile("Tempsx.wav")), sound);
     // The player holds the sound open while it plays, so the file cannot be replaced meanwhile.
-    EXPECT_TRUE(WaitUntil([] { return !WriteFileBytes(TempFile("Tempsx.wav"), {}) && GetLastError() == ERROR_SHARING_VIOLATION; }, 3000))
+    EXPECT_TRUE(WaitUntil([] { return !WriteBytesFile(TempFile("Tempsx.wav"), {}) && GetLastError() == ERROR_SHARING_VIOLATION; }, 3000))
         << "the sound is not being played";
     EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));
 }
