@@ -52,10 +52,20 @@ records() {
         END          { if (id) print id "\t" file "\t" find "\t" repl "\t" tests }' "$LIST"
 }
 
+selected_ids=("$@")
+is_selected() { [ ${#selected_ids[@]} -eq 0 ] || printf '%s\n' "${selected_ids[@]}" | grep -qx "$1"; }
+
+# The unchanged copy must pass every program the selected faults name, or a failure would prove nothing.
+baseline=$(records | while IFS=$'\t' read -r id _ _ _ tests; do is_selected "$id" && printf '%s\n' $tests; done | sort -u)
+for program in $baseline; do
+    run_program "$program" || { echo "mutate: $program fails on the unchanged tree; fix that first"; wine_stop >/dev/null 2>&1; exit 1; }
+done
+echo "mutate: the unchanged tree passes $(echo $baseline | wc -w) test programs"
+
 caught=0; missed=0; broken=0; total_start=$(date +%s)
 printf '%-34s %-8s %5s  %s\n' fault result secs tests
 while IFS=$'\t' read -r id file find replace tests; do
-    if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -qx "$id"; then continue; fi
+    is_selected "$id" || continue
     start=$(date +%s)
     original=$(mktemp)
     cp "$TREE/$file" "$original"
