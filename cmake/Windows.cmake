@@ -73,6 +73,35 @@ foreach(dir ${WIN_TEST_DIRS})
   endif()
 endforeach()
 
+# Compressed WAV files made by a real encoder (Debian's sox) at build time, for the sound tests:
+# name, then sox's output options.
+set(SOX_WAVS
+  "ms_adpcm_mono_8000|-r 8000 -c 1 -e ms-adpcm"
+  "ms_adpcm_stereo_22050|-r 22050 -c 2 -e ms-adpcm"
+  "ima_adpcm_mono_11025|-r 11025 -c 1 -e ima-adpcm"
+  "ima_adpcm_stereo_44100|-r 44100 -c 2 -e ima-adpcm"
+  "gsm_mono_8000|-r 8000 -c 1 -e gsm-full-rate"
+  "mu_law_stereo_8000|-r 8000 -c 2 -e u-law"
+  "a_law_mono_22050|-r 22050 -c 1 -e a-law")
+find_program(SOX_PROGRAM sox)
+if(SOX_PROGRAM AND TARGET win_sound_tests)
+  set(sox_outputs)
+  foreach(entry ${SOX_WAVS})
+    string(REPLACE "|" ";" parts "${entry}")
+    list(GET parts 0 name)
+    list(GET parts 1 options)
+    separate_arguments(options UNIX_COMMAND "${options}")
+    set(out ${CMAKE_BINARY_DIR}/sox/${name}.wav)
+    add_custom_command(OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/sox
+      COMMAND ${SOX_PROGRAM} -q -n ${options} ${out} synth 0.6 sine 440 vol 0.5
+      VERBATIM)
+    list(APPEND sox_outputs ${out})
+  endforeach()
+  add_custom_target(sox_wavs DEPENDS ${sox_outputs})
+  add_dependencies(win_sound_tests sox_wavs)
+endif()
+
 # Helper programs for black-box tests and sample generation: one exe per .cpp.
 foreach(folder tests/e2e/helpers tools/samples)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
