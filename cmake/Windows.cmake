@@ -102,6 +102,19 @@ if(SOX_PROGRAM AND TARGET win_sound_tests)
   add_dependencies(win_sound_tests sox_wavs)
 endif()
 
+# A CMYK picture made by ImageMagick, as print workflows write them, for the picture tests.
+find_program(MAGICK_CONVERT convert)
+if(MAGICK_CONVERT AND TARGET win_picture_tests)
+  set(cmyk_out ${CMAKE_BINARY_DIR}/magick/cmyk_quadrants.jpg)
+  add_custom_command(OUTPUT ${cmyk_out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/magick
+    COMMAND ${MAGICK_CONVERT} ( -size 32x32 xc:red xc:lime +append ) ( -size 32x32 xc:blue xc:white +append )
+            -append -colorspace CMYK -quality 95 ${cmyk_out}
+    VERBATIM)
+  add_custom_target(magick_pictures DEPENDS ${cmyk_out})
+  add_dependencies(win_picture_tests magick_pictures)
+endif()
+
 # Helper programs for black-box tests and sample generation: one exe per .cpp.
 foreach(folder tests/e2e/helpers tools/samples)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)

@@ -1,4 +1,4 @@
-// A 24-bit picture in memory, laid out as a top-down device-independent bitmap, and the size limits.
+// A 24-bit picture in memory, laid out as a top-down device-independent bitmap.
 #pragma once
 #include <windows.h>
 
@@ -6,13 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-// Largest picture the program decodes: 100 megapixels (300 MB of pixels). A JPEG header may
-// declare up to 65500 x 65500 pixels in a few bytes; such a picture is refused before any memory
-// for it is taken.
-constexpr std::int64_t kMaxJpegPixels = 100'000'000;
-
-// Raises EJPEG when a picture of this size must not be decoded or held.
-void CheckJpegPictureSize(std::int64_t width, std::int64_t height);
+#include "ui/JpegLimits.h"
 
 // Bytes of one row of 3 (blue-green-red) or 4 (blue-green-red-unused) bytes per pixel, padded to a
 // multiple of four as bitmaps need.
