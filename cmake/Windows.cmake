@@ -125,6 +125,14 @@ foreach(folder tests/e2e/helpers tools/samples)
   endforeach()
 endforeach()
 
+# The hostile-corpus run: the real viewer driven from outside through the black-box tests' probes.
+set(E2E_PROBES ViewerProcess WindowProbe MessageBoxProbe Deadline ScratchFolder)
+list(TRANSFORM E2E_PROBES PREPEND ${CMAKE_SOURCE_DIR}/tests/win/e2e/)
+list(TRANSFORM E2E_PROBES APPEND .cpp)
+add_executable(hostile_corpus ${CMAKE_SOURCE_DIR}/tests/e2e/corpus/hostile_corpus.cpp ${E2E_PROBES})
+target_link_libraries(hostile_corpus PRIVATE sonpix_sys sonpix_test_support psapi)
+add_dependencies(hostile_corpus SonpixViewer)
+
 # Benchmarks: the shared ones (bench/host also builds natively) and the Windows-only ones.
 file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/host/*.cpp ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
 foreach(src ${WIN_BENCH_SOURCES})

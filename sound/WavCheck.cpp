@@ -11,6 +11,9 @@ namespace {
 
 constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint32_t kMaxSampleRate = 384000;  // the highest rate that still plays
+// The lowest rate the platform's sound output takes (its own floor for sound buffers); below
+// about 50 Hz closing a device that still plays waits for ever.
+constexpr std::uint32_t kMinSampleRate = 100;
 constexpr std::uint64_t kRiffHeaderSize = 12;     // "RIFF", size, "WAVE"
 constexpr std::uint64_t kChunkHeaderSize = 8;     // tag, size
 constexpr std::uint64_t kFormatFieldsSize = 16;   // the fields common to every format
@@ -75,9 +78,9 @@ bool ReadFormat(const TWavSource& source, const TChunk& chunk, TWavFormat& f) {
 
 std::string CheckFormatFields(const TWavFormat& f) {
     if (f.channels == 0) return "the number of channels is 0";
-    if (f.sampleRate == 0 || f.sampleRate > kMaxSampleRate)
-        return "the sample rate " + std::to_string(f.sampleRate) + " Hz is out of range (1 to " +
-               std::to_string(kMaxSampleRate) + " Hz)";
+    if (f.sampleRate < kMinSampleRate || f.sampleRate > kMaxSampleRate)
+        return "the sample rate " + std::to_string(f.sampleRate) + " Hz is out of range (" + std::to_string(kMinSampleRate) +
+               " to " + std::to_string(kMaxSampleRate) + " Hz)";
     // The player works out buffer sizes by dividing by the block alignment; for PCM it
     // recomputes that as channels * bits / 8, which is 0 below one byte per frame.
     if (f.blockAlign == 0) return "the block alignment is 0";

@@ -1,6 +1,7 @@
 // Full-size JPEG decoding through libjpeg, with its memory, scan count and error exits kept in check.
 #include "ui/JpegDecoder.h"
 
+#include <optional>
 #include <vector>
 
 #include "ui/JpegError.h"
@@ -35,7 +36,7 @@ private:
     // its header has just been read, with the scan's components and band.
     struct TScanProgress : jpeg_progress_mgr {
         int lastScan = 0;
-        TJpegScanWork work;
+        std::optional<TJpegScanWork> work;  // from the first scan on, when the size is known
     };
     static void CountScans(j_common_ptr common) {
         auto* info = reinterpret_cast<j_decompress_ptr>(common);
@@ -51,7 +52,9 @@ private:
         }
         // Sequential scans carry the whole band; progressive ones name theirs.
         const bool progressive = info->progressive_mode != FALSE;
-        progress->work.AddScan(blocks, progressive ? info->Ss : 0, progressive ? info->Se : 63);
+        if (!progress->work)
+            progress->work.emplace(static_cast<std::uint64_t>(info->image_width) * info->image_height);
+        progress->work->AddScan(blocks, progressive ? info->Ss : 0, progressive ? info->Se : 63);
     }
 
     jpeg_error_mgr m_error{};

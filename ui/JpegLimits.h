@@ -22,11 +22,19 @@ void CheckJpegPictureSize(std::int64_t width, std::int64_t height);
 class TJpegScanWork {
 public:
     static constexpr std::uint64_t kBlockCost = 48;
-    // Most work a picture may take: about 1 s of decoding. The heaviest ordinary picture, a
-    // 100-megapixel progressive picture in full colour (no reduced colour resolution) with the
-    // usual ten scans, needs 1.75 billion units; one of 6000 x 4000 about 0.3 billion. A picture
-    // whose scans go over it again and again is refused before its time runs away.
-    static constexpr std::uint64_t kLimit = 2'500'000'000ull;
+    // Most work a picture may take grows with its size, kPerPixel units per pixel, between
+    // kFloor (about 0.2 s) and kCeiling (about 1 s). The heaviest ordinary pictures, progressive
+    // in full colour (no reduced colour resolution) with the usual ten scans, need about 18
+    // units per pixel: 1.75 billion for 100 megapixels. Even a plan that sends every coefficient
+    // in a scan of its own (74 units per pixel with the usual reduced colour resolution) fits up
+    // to about 33 megapixels. A picture whose scans go over it again and again is refused before
+    // its time runs away.
+    static constexpr std::uint64_t kPerPixel = 80;
+    static constexpr std::uint64_t kFloor = 500'000'000ull;
+    static constexpr std::uint64_t kCeiling = 2'500'000'000ull;
+
+    explicit TJpegScanWork(std::uint64_t pixels);
+    std::uint64_t Limit() const { return m_limit; }
 
     // Adds a scan over `blocks` blocks with the spectral band first..last (0..63); EJPEG when the
     // total passes the limit.
@@ -34,5 +42,6 @@ public:
     std::uint64_t Total() const { return m_total; }
 
 private:
+    std::uint64_t m_limit;
     std::uint64_t m_total = 0;
 };

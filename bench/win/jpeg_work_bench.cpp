@@ -107,8 +107,9 @@ struct TCase {
 // With an argument, only the cases whose name holds it run.
 int main(int argc, char** argv) {
     const std::string only = argc > 1 ? argv[1] : "";
-    std::printf("Decoding work: units = blocks x (%llu + band); limit %.2f G units\n",
-                static_cast<unsigned long long>(TJpegScanWork::kBlockCost), TJpegScanWork::kLimit / 1e9);
+    std::printf("Decoding work: units = blocks x (%llu + band); limit %llu units a pixel, %.2f to %.2f G units\n",
+                static_cast<unsigned long long>(TJpegScanWork::kBlockCost), static_cast<unsigned long long>(TJpegScanWork::kPerPixel),
+                TJpegScanWork::kFloor / 1e9, TJpegScanWork::kCeiling / 1e9);
     const std::vector<TCase> cases = {
         {"6000x4000 baseline", [] { return EncodeRgbJpeg(MakeSunset(6000, 4000), 90, false); }},
         {"6000x4000 progressive", [] { return EncodeRgbJpeg(MakeSunset(6000, 4000), 90, true); }},

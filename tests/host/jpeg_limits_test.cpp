@@ -27,7 +27,7 @@ std::uint64_t Blocks(long long w, long long h, int component, bool subsampled) {
 
 // True when the plan is taken in, false when the work count refuses it.
 bool Accepted(long long w, long long h, bool subsampled, const std::vector<TScan>& plan, int times = 1) {
-    TJpegScanWork work;
+    TJpegScanWork work(static_cast<std::uint64_t>(w * h));
     try {
         for (int t = 0; t < times; ++t)
             for (const TScan& s : plan) {
@@ -56,6 +56,8 @@ TEST(JpegScanWork, PicturesThatCamerasAndEditorsWriteAreTakenIn) {
         {"24 MP progressive with every coefficient in a scan of its own", 6000, 4000, true,
          [] { std::vector<TScan> p = {{3, 0, 0}}; for (int k = 1; k < 64; ++k) for (int c = 0; c < 3; ++c) p.push_back({c, k, k}); return p; }()},
         {"1 x 1", 1, 1, false, kUsualProgressive},
+        {"1 x 1, 1000 scans", 1, 1, false, [] { std::vector<TScan> p; for (int i = 0; i < 100; ++i) p.insert(p.end(), kUsualProgressive.begin(), kUsualProgressive.end()); return p; }()},
+        {"640 x 480 progressive, the usual plan 30 times over", 640, 480, false, [] { std::vector<TScan> p; for (int i = 0; i < 30; ++i) p.insert(p.end(), kUsualProgressive.begin(), kUsualProgressive.end()); return p; }()},
     };
     for (const auto& c : cases) EXPECT_TRUE(Accepted(c.w, c.h, c.subsampled, c.plan)) << c.name;
 }
@@ -74,12 +76,17 @@ TEST(JpegScanWork, PicturesWhoseScansGoOverThemTooOftenAreRefused) {
         {"24 MP, DC scans 300 times", 6000, 4000, 300, {{3, 0, 0}}},
         {"24 MP, the usual plan 20 times over", 6000, 4000, 20, kUsualProgressive},
         {"2000 x 1500, full refinement 1000 times", 2000, 1500, 1000, {{0, 1, 63}}},
+        {"2000 x 1500, full refinement 100 times", 2000, 1500, 100, {{0, 1, 63}}},
+        {"640 x 480, the usual plan 1000 times over", 640, 480, 1000, kUsualProgressive},
     };
     for (const auto& c : cases) EXPECT_FALSE(Accepted(c.w, c.h, true, c.plan, c.times)) << c.name;
 }
 
 TEST(JpegScanWork, RefusalCarriesAPlainText) {
-    TJpegScanWork work;
+    TJpegScanWork work(100'000'000);
+    EXPECT_EQ(work.Limit(), 2'500'000'000u);
+    EXPECT_EQ(TJpegScanWork(1).Limit(), 500'000'000u) << "small pictures get the floor";
+    EXPECT_EQ(TJpegScanWork(10'000'000).Limit(), 800'000'000u);
     work.AddScan(10'000'000, 0, 63);
     EXPECT_GT(work.Total(), 0u);
     try {

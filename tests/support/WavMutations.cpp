@@ -184,6 +184,8 @@ std::vector<TWavMutation> WavMutationSet() {
         {"sample rate 768000 (abort in play)", Patch32(Patch32(tone, kRate, 768000), kAvg, 768000 * 2), V::refusedByCheck},
         {"sample rate 0xFFFFFFFF (abort in play)", Patch32(tone, kRate, 0xFFFFFFFF), V::refusedByCheck},
         {"sample rate 0 (play fails)", Patch32(tone, kRate, 0), V::refusedByCheck},
+        {"sample rate 17 (hang in close)", Patch32(tone, kRate, 17), V::refusedByCheck},
+        {"sample rate 40 (hang in close)", Patch32(Patch32(tone, kRate, 40), kAvg, 80), V::refusedByCheck},
         {"byte rate 0, A-law (silent, length unknown)", Patch32(ALaw(), kAvg, 0), V::refusedByCheck},
         {"MS ADPCM, 0 samples per block (crash in play)", MsAdpcm(1, 0), V::refusedByCheck},
         {"MS ADPCM, samples past the block", MsAdpcm(1, 4000), V::refusedByCheck},
