@@ -7,41 +7,20 @@
 #include "app/ControlIds.h"
 #include "app/ViewerArt.h"
 #include "app/ViewerInstances.h"
+#include "app/ViewerNames.h"
 #include "container/sonpix.h"
+#include "sys/FileSearch.h"
 #include "sys/mysys.h"
 #include "ui/Application.h"
-#include "sys/Unit4.h"
+#include "windows/Unit4.h"
 #include "windows/Unit5.h"
 
 TForm1* Form1 = nullptr;
 bool PendingShow = false;
 
 namespace {
-const char kCaption[] = "Сонпик Просмотрщик  1.2                              ";
 const char kAlreadyRunning[] = "У вас уже запущен Сонпик просмотрщик";
 const char kSonpixPattern[] = "*.sonpix";
-const int kWideScreen = 1024;
-
-// FindFirstFileA/FindClose for one folder search.
-class TFileSearch {
-public:
-    TFileSearch(const std::string& pattern, WIN32_FIND_DATAA& data) : m_handle(FindFirstFileA(pattern.c_str(), &data)) {}
-    ~TFileSearch() {
-        if (m_handle != INVALID_HANDLE_VALUE) FindClose(m_handle);
-    }
-    TFileSearch(const TFileSearch&) = delete;
-    TFileSearch& operator=(const TFileSearch&) = delete;
-    bool Found() const { return m_handle != INVALID_HANDLE_VALUE; }
-    bool Next(WIN32_FIND_DATAA& data) { return FindNextFileA(m_handle, &data) != FALSE; }
-
-private:
-    HANDLE m_handle;  // owned
-};
-
-std::string FolderWithBackslash(const std::string& folder) {
-    if (!folder.empty() && folder.back() != '\\') return folder + '\\';
-    return folder;
-}
 
 template <class T>
 T* MakeControl(TForm1* form, TWinControl* parent, int id, int left, int top, int width, int height) {
@@ -54,7 +33,7 @@ T* MakeControl(TForm1* form, TWinControl* parent, int id, int left, int top, int
 }  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
-    SetCaption(std::string(kCaption) + kMakerCredit);
+    SetCaption(std::string(kMainCaption) + kMakerCredit);
     SetBounds(15, 45, 642, 450);
     SetBorderStyle(bsSizeable);
     SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
@@ -78,7 +57,7 @@ void TForm1::CreateControls() {
     ListBox1->SetParent(this);
     ListBox1->OnClick = [this](TObject* Sender) { ListBox1Click(Sender); };
 
-    Image1 = MakeControl<TImage>(this, this, idImage1, 224, 0, 400, 300);
+    Image1 = MakeControl<TImage>(this, this, idImage1, 224, 0, kPictureBoxWidth, kPictureBoxHeight);
     Image1->SetCenter(true);
 
     GroupBox1 = Create<TGroupBox>();
@@ -167,17 +146,17 @@ void TForm1::FormCreate(TObject*) {
     SharedJpeg = std::make_unique<TJPEGImage>();
 
     const std::string temp = GetTempFolder();
-    DeleteFileQuietly(temp + "Tempsx.jpg");
-    DeleteFileQuietly(temp + "Tempsx.wav");
-    DeleteFileQuietly(temp + "Tempsxcop.txt");
+    DeleteFileQuietly(temp + kTempPictureFile);
+    DeleteFileQuietly(temp + kTempSoundFile);
+    DeleteFileQuietly(temp + kTempMakerTextFile);
 
     Button1->SetEnabled(false);
 
-    if (GetSystemMetrics(SM_CXSCREEN) >= kWideScreen) ApplyWideLayout();
+    if (GetSystemMetrics(SM_CXSCREEN) >= kWideScreenWidth) ApplyWideLayout();
 
     if (!argument.empty() && IsSonpixPath(argument)) {
         std::string makerText;
-        ExtractSonpix(argument, GetTempFolder(), "Tempsx", makerText);
+        ExtractSonpix(argument, GetTempFolder(), kTempBaseName, makerText);
         StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
         PendingShow = true;
         Button1->SetEnabled(true);
@@ -189,8 +168,8 @@ void TForm1::ApplyWideLayout() {
     SetHeight(660);
     GroupBox1->SetTop(512);
     GroupBox1->SetLeft(360);
-    Image1->SetHeight(500);
-    Image1->SetWidth(680);
+    Image1->SetHeight(kWidePictureBoxHeight);
+    Image1->SetWidth(kWidePictureBoxWidth);
     for (TSpeedButton* button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4}) button->SetTop(580);
     CheckBox1->SetTop(610);
     ListBox1->SetHeight(540);
@@ -198,7 +177,7 @@ void TForm1::ApplyWideLayout() {
 
 void TForm1::DirectoryEdit1Change(TObject*) {
     ListBox1->ClearItems();
-    const std::string folder = FolderWithBackslash(DirectoryEdit1->Text());
+    const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
     WIN32_FIND_DATAA found{};
     TFileSearch search(folder + kSonpixPattern, found);
     if (!search.Found()) return;
@@ -213,14 +192,14 @@ void TForm1::ListBox1Click(TObject*) {
     Image2->Hide();
     StaticText1->SetCaption("?");
     if (ListBox1->ItemCount() == 0 || ListBox1->ItemIndex() < 0) return;
-    const std::string folder = FolderWithBackslash(DirectoryEdit1->Text());
+    const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
     const std::string name = ListBox1->Item(ListBox1->ItemIndex());
     ListBox1->SetHint(name);
     const std::string path = folder + name + ".sonpix";
     // The previous sound stops and its file is released before the extraction rewrites it.
     SoundPlayer1->Close();
     std::string makerText;
-    ExtractSonpix(path, GetTempFolder(), "Tempsx", makerText);
+    ExtractSonpix(path, GetTempFolder(), kTempBaseName, makerText);
     StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
     ShowCurrentFile();
 }
@@ -245,12 +224,12 @@ void TForm1::SpeedButton4Click(TObject*) {}
 
 void TForm1::WMClose() {
     const std::string temp = GetTempFolder();
-    if (FileExists(temp + "Tempsx.jpg")) DeleteFileQuietly(temp + "Tempsx.jpg");
-    if (FileExists(temp + "Tempsxcop.jpg")) DeleteFileQuietly(temp + "Tempsxcop.jpg");
-    if (FileExists(temp + "Tempsx.wav")) {
+    if (FileExists(temp + kTempPictureFile)) DeleteFileQuietly(temp + kTempPictureFile);
+    if (FileExists(temp + kTempMakerPictureFile)) DeleteFileQuietly(temp + kTempMakerPictureFile);
+    if (FileExists(temp + kTempSoundFile)) {
         // The sound player must release the sound file before it can go.
         SoundPlayer1->Close();
-        DeleteFileQuietly(temp + "Tempsx.wav");
+        DeleteFileQuietly(temp + kTempSoundFile);
     }
     TForm::WMClose();
 }

@@ -9,7 +9,7 @@
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/Image.h"
-#include "ui/JpegImage.h"
+#include "picture/JpegImage.h"
 #include "ui/ListBox.h"
 #include "ui/SpeedButton.h"
 #include "ui/StaticText.h"

@@ -1,19 +1,15 @@
 // TForm1: showing the extracted current file (fitted pictures, then the sound) and replaying it.
 #include <windows.h>
 
-#include "app/FitPicture.h"
 #include "app/Unit1.h"
+#include "app/ViewerNames.h"
+#include "picture/FitPicture.h"
 #include "sys/mysys.h"
 #include "ui/Application.h"
 
 namespace {
-const char kPictureFile[] = "Tempsx.jpg";
-const char kMakerPictureFile[] = "Tempsxcop.jpg";
-const char kSoundFile[] = "Tempsx.wav";
-const char kFittedFile[] = "Tempsxconvert.jpg";
-
 // The picture box follows the screen's width at the moment of each display.
-bool WideScreenNow() { return GetSystemMetrics(SM_CXSCREEN) >= 1024; }
+bool WideScreenNow() { return GetSystemMetrics(SM_CXSCREEN) >= kWideScreenWidth; }
 }  // namespace
 
 void TForm1::ShowFittedCopy(TImage& image, const std::string& fittedPath) {
@@ -32,20 +28,20 @@ void TForm1::ShowFittedCopy(TImage& image, const std::string& fittedPath) {
 
 void TForm1::ShowCurrentFile() {
     const std::string temp = GetTempFolder();
-    const std::string fitted = temp + kFittedFile;
+    const std::string fitted = temp + kTempFittedFile;
 
     if (WideScreenNow())
-        FitPictureFile(temp + kPictureFile, fitted, 680, 500);
+        FitPictureFile(temp + kTempPictureFile, fitted, kWidePictureBoxWidth, kWidePictureBoxHeight);
     else
-        FitPictureFile(temp + kPictureFile, fitted, 400, 300);
+        FitPictureFile(temp + kTempPictureFile, fitted, kPictureBoxWidth, kPictureBoxHeight);
     if (FileExists(fitted))
         ShowFittedCopy(*Image1, fitted);
     else
         Image1->Hide();
 
     // Without a maker's picture Image2 stays as the caller left it (hidden, or the banner).
-    if (FileExists(temp + kMakerPictureFile)) {
-        FitPictureFile(temp + kMakerPictureFile, fitted, 225, 57);
+    if (FileExists(temp + kTempMakerPictureFile)) {
+        FitPictureFile(temp + kTempMakerPictureFile, fitted, kMakerPictureBoxWidth, kMakerPictureBoxHeight);
         if (FileExists(fitted))
             ShowFittedCopy(*Image2, fitted);
         else
@@ -55,7 +51,7 @@ void TForm1::ShowCurrentFile() {
     // The pictures are painted before the sound is opened.
     Application->ProcessMessages();
 
-    const std::string sound = GetTempFolder() + kSoundFile;
+    const std::string sound = GetTempFolder() + kTempSoundFile;
     if (CheckBox1->Checked() && FileExists(sound)) PlaySoundFile(sound);
 }
 
@@ -67,6 +63,6 @@ void TForm1::PlaySoundFile(const std::string& path) {
 }
 
 void TForm1::SpeedButton1Click(TObject*) {
-    const std::string sound = GetTempFolder() + kSoundFile;
+    const std::string sound = GetTempFolder() + kTempSoundFile;
     if (FileExists(sound)) PlaySoundFile(sound);
 }

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "ui/JpegPixels.h"
+#include "ui/BitmapLayout.h"
 
 const char kMakerCredit[] = "Мастерская Сонпик";
 

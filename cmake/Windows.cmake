@@ -30,22 +30,23 @@ function(sonpix_folder_library name folder)
   endif()
 endfunction()
 
-# sys holds the file type registration window too, so it stands on the ui layer, while the ui
-# layer's file reading uses sys's handle owner and error texts: the two link each other.
-sonpix_folder_library(sonpix_sys sys sonpix_ui kernel32 user32 shell32 advapi32)
+# One library per folder; each links only the folders below it, so the link lines are the
+# layering: app -> windows -> controls, picture, sound -> ui -> sys; container -> sys.
+sonpix_folder_library(sonpix_sys sys kernel32 user32 shell32 advapi32)
 sonpix_folder_library(sonpix_container container sonpix_sys)
-sonpix_folder_library(sonpix_ui ui sonpix_sys jpeg_static user32 gdi32 comctl32 shell32 msimg32)
-sonpix_folder_library(sonpix_sound sound sonpix_sys winmm)
+sonpix_folder_library(sonpix_ui ui sonpix_sys user32 gdi32 comctl32 shell32 msimg32)
+sonpix_folder_library(sonpix_picture picture sonpix_ui jpeg_static)
+sonpix_folder_library(sonpix_sound sound sonpix_ui winmm)
 sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)
-sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_ui sonpix_sys)
-sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_controls sonpix_sound sonpix_container sonpix_sys sonpix_ui)
+sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_picture sonpix_sound)
+sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_container)
 
 # The program: app/ holds the main window; the entry point stays out of the library so tests can link it.
 file(GLOB APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/resources/*.rc)
 add_executable(SonpixViewer WIN32 ${CMAKE_SOURCE_DIR}/app/main/SonpixViewer.cpp ${APP_RESOURCES})
 target_link_libraries(SonpixViewer PRIVATE sonpix_app_lib)
 
-# Test support shared by the Windows tests (sample writer, message pumping).
+# Test support shared by the Windows tests (sample writer, message pumping, scratch folders).
 sonpix_folder_library(sonpix_test_support tests/support sonpix_sys jpeg_static gdi32 user32)
 
 # Windows test programs: one per folder of tests/win, each linking only what it tests, so that
@@ -54,9 +55,8 @@ set(WIN_TEST_LIBS_sys sonpix_sys)
 set(WIN_TEST_LIBS_container sonpix_container)
 set(WIN_TEST_LIBS_ui sonpix_ui)
 set(WIN_TEST_LIBS_sound sonpix_sound)
-set(WIN_TEST_LIBS_picture sonpix_ui)
+set(WIN_TEST_LIBS_picture sonpix_picture)
 set(WIN_TEST_LIBS_e2e sonpix_sys psapi)
-set(WIN_TEST_SOURCES_picture ${CMAKE_SOURCE_DIR}/app/FitPicture.cpp ${CMAKE_SOURCE_DIR}/app/FitScale.cpp)
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(dir ${WIN_TEST_DIRS})
   if(IS_DIRECTORY ${dir})
@@ -67,7 +67,7 @@ foreach(dir ${WIN_TEST_DIRS})
       if(NOT libs)
         set(libs sonpix_app_lib)
       endif()
-      add_executable(win_${area}_tests ${srcs} ${WIN_TEST_SOURCES_${area}})
+      add_executable(win_${area}_tests ${srcs})
       target_link_libraries(win_${area}_tests PRIVATE ${libs} sonpix_test_support gmock_static gtest_static)
     endif()
   endif()
@@ -115,8 +115,8 @@ if(MAGICK_CONVERT AND TARGET win_picture_tests)
   add_dependencies(win_picture_tests magick_pictures)
 endif()
 
-# Helper programs for black-box tests and sample generation: one exe per .cpp.
-foreach(folder tests/e2e/helpers tools/samples)
+# Sample generation: one exe per .cpp.
+foreach(folder tools/samples)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
   foreach(src ${srcs})
     get_filename_component(name ${src} NAME_WE)

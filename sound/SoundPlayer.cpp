@@ -5,23 +5,11 @@
 #include "sound/WavFileSource.h"
 #include "sys/PathText.h"
 #include "sys/mystr.h"
+#include "ui/WindowClass.h"
 
 namespace {
 
 const char kWindowClass[] = "TSoundPlayerWindow";
-
-// Registers the notice window's class on first use; it stays registered for the process.
-void EnsureWindowClass(WNDPROC proc) {
-    static const bool registered = [proc] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kWindowClass;
-        return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    if (!registered) throw EMCIDeviceError("Cannot register the sound player's window class");
-}
 
 std::string MciErrorText(MCIERROR code) {
     char text[4096] = "";
@@ -51,17 +39,19 @@ void PinWaveDriver() {
 }  // namespace
 
 TSoundPlayer::TSoundPlayer() {
-    EnsureWindowClass(&TSoundPlayer::WindowProc);
+    TWindowClass windowClass;
+    windowClass.Name = kWindowClass;
+    windowClass.Procedure = &TSoundPlayer::WindowProc;
+    if (!EnsureWindowClass(windowClass)) throw EMCIDeviceError("Cannot register the sound player's window class");
     // A message-only window: invisible, and never among the top-level windows others enumerate.
-    m_window = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                               GetModuleHandleA(nullptr), this);
+    m_window.Reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   GetModuleHandleA(nullptr), this));
     if (!m_window) throw EMCIDeviceError("Cannot create the sound player's window");
 }
 
 TSoundPlayer::~TSoundPlayer() {
     if (IsOpen()) SendClose(MCI_WAIT);
-    // Notices still queued for the window are dropped with it.
-    DestroyWindow(m_window);
+    // Notices still queued for the window are dropped with it (m_window goes next).
 }
 
 LRESULT CALLBACK TSoundPlayer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +84,7 @@ void TSoundPlayer::Open() {
     }
     CheckWavFile(m_fileName);
     MCI_OPEN_PARMSA parms{};
-    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
     parms.lpstrElementName = m_fileName.c_str();
     m_error = mciSendCommandA(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT | TakeNotifyFlag(),
                               reinterpret_cast<DWORD_PTR>(&parms));
@@ -124,18 +114,18 @@ void TSoundPlayer::Play() {
     DWORD_PTR position = 0, length = 0;
     if (StatusItem(MCI_STATUS_POSITION, position) && StatusItem(MCI_STATUS_LENGTH, length) && position == length) {
         MCI_SEEK_PARMS seek{};
-        seek.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+        seek.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
         mciSendCommandA(m_deviceId, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&seek));
     }
     TakeNotifyFlag();  // the play always asks for its notice
     MCI_PLAY_PARMS parms{};
-    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
     m_error = mciSendCommandA(m_deviceId, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
 MCIERROR TSoundPlayer::SendClose(DWORD flags) {
     MCI_GENERIC_PARMS parms{};
-    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window);
+    parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
     m_error = mciSendCommandA(m_deviceId, MCI_CLOSE, flags, reinterpret_cast<DWORD_PTR>(&parms));
     if (m_error == 0) m_deviceId = 0;
     return m_error;

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "sys/UniqueWindow.h"
+
 // An MCI device could not be opened or used; what() is the platform's text for the error.
 class EMCIDeviceError : public std::runtime_error {
 public:
@@ -60,7 +62,7 @@ public:
     // How many notices have arrived since the player was made.
     unsigned NotifyCount() const { return m_notifyCount; }
     // The hidden window that receives the notices.
-    HWND Handle() const { return m_window; }
+    HWND Handle() const { return m_window.Get(); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -75,5 +77,5 @@ private:
     WPARAM m_lastNotifyValue = 0;
     MCIDEVICEID m_lastNotifyDevice = 0;
     unsigned m_notifyCount = 0;
-    HWND m_window = nullptr;  // owned: destroyed by the destructor
+    UniqueWindow m_window;  // the notice window, destroyed after the device is closed
 };

@@ -19,6 +19,11 @@ std::string WithTrailingBackslash(const std::string& s) {
     return StripTrailingBackslashes(s) + '\\';
 }
 
+std::string IncludeTrailingBackslash(const std::string& s) {
+    if (s.empty() || s.back() == '\\') return s;
+    return s + '\\';
+}
+
 std::string ExtractFileExt(const std::string& path) {
     const std::string::size_type dot = path.find_last_of('.');
     if (dot == std::string::npos) return std::string();

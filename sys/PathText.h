@@ -5,6 +5,9 @@
 std::string StripTrailingBackslashes(const std::string& s);
 // Empty stays empty; otherwise exactly one trailing backslash.
 std::string WithTrailingBackslash(const std::string& s);
+// Empty stays empty; otherwise a backslash is appended unless the text already ends in one.
+// The join of a folder text with a name below it.
+std::string IncludeTrailingBackslash(const std::string& s);
 // The extension of the last path element: from its last full stop to the end, or empty.
 // A full stop before the last backslash or colon belongs to a folder or drive, not to the name.
 std::string ExtractFileExt(const std::string& path);

@@ -1,4 +1,4 @@
-// Windows-1251 upper case: Latin a..z and Cyrillic а..я only; ё and everything else stay as they are.
+// Windows-1251 case: Latin and Cyrillic а..я / А..Я only; ё, Ё and everything else stay as they are.
 #include "mystr.h"
 
 char UpCaseCyr(char c) {
@@ -11,4 +11,10 @@ std::string UpperCaseCyr(const std::string& s) {
     std::string result(s);
     for (char& c : result) c = UpCaseCyr(c);
     return result;
+}
+
+char LowCaseCyr(char c) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if ((b >= 0x41 && b <= 0x5A) || (b >= 0xC0 && b <= 0xDF)) return static_cast<char>(b + 0x20);
+    return c;
 }

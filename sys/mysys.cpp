@@ -20,10 +20,9 @@ std::string GetSystemTempPath() {
 }
 
 bool ForceFolderPath(const std::string& path) {
-    std::string full = path;
-    if (!full.empty() && full.back() == '\\') full.pop_back();
-    if (full.empty()) return false;
-    full += '\\';
+    // Empty, or a single backslash: nothing to create.
+    if (path.empty() || path == "\\") return false;
+    const std::string full = IncludeTrailingBackslash(path);
     for (std::string::size_type i = 0; i < full.size(); ++i) {
         if (full[i] != '\\') continue;
         const std::string prefix = full.substr(0, i + 1);

@@ -19,8 +19,8 @@ build() {  # target
                        -o "$OUT/marker_search_fuzzer" ;;
     wav_check) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/wav_check_fuzzer.cpp" "$ROOT/sound/WavCheck.cpp" \
                    "$ROOT/sound/WavCodecRules.cpp" -o "$OUT/wav_check_fuzzer" ;;
-    jpeg_limits) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/jpeg_limits_fuzzer.cpp" "$ROOT/ui/JpegDecoder.cpp" \
-                     "$ROOT/ui/JpegError.cpp" "$ROOT/ui/JpegLimits.cpp" -ljpeg -o "$OUT/jpeg_limits_fuzzer" ;;
+    jpeg_limits) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/jpeg_limits_fuzzer.cpp" "$ROOT/picture/JpegDecoder.cpp" \
+                     "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" -ljpeg -o "$OUT/jpeg_limits_fuzzer" ;;
     *) echo "unknown fuzz target $1" >&2; return 1 ;;
     esac
 }
@@ -52,5 +52,6 @@ for target in "${TARGETS[@]}"; do
     dict=()
     [ "$target" != marker_search ] || dict=(-dict="$ROOT/tests/host/fuzz/sonpix.dict")
     echo "== $target for $SECONDS_EACH s"
-    "$OUT/${target}_fuzzer" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=2560 "${dict[@]}" "$corpus"
+    "$OUT/${target}_fuzzer" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=2560 \
+        -artifact_prefix="$OUT/${target}-" "${dict[@]}" "$corpus"
 done

@@ -38,6 +38,13 @@ count_report() {  # name, xml, exit code
     fi
 }
 
+echo "== layering"
+if "$ROOT/tools/check_layers.sh" "$ROOT" >"$RESULTS/layers.log" 2>&1; then
+    PASSED=$((PASSED + 1)); cat "$RESULTS/layers.log"
+else
+    FAILED=$((FAILED + 1)); FAILED_NAMES+=("layering check"); cat "$RESULTS/layers.log"
+fi
+
 echo "== host tests"
 "$BUILD/host/host_tests" --gtest_output=xml:"$RESULTS/host.xml" >"$RESULTS/host.log" 2>&1
 rc=$?; tail -n 3 "$RESULTS/host.log"; count_report host_tests "$RESULTS/host.xml" $rc
@@ -53,27 +60,36 @@ done
 
 echo "== Windows tests under Wine"
 source "$ROOT/tools/wine.sh"
-run_windows_tests() {  # screen, filter
+run_windows_tests() {  # screen, filter, test programs...
     local screen=$1 filter=$2 exe name rc winxml
+    shift 2
     [ "$screen" = "$CURRENT_SCREEN" ] || wine_start "${screen%x*}" "${screen#*x}" || { FAILED=$((FAILED + 1)); FAILED_NAMES+=("wine start $screen"); return; }
-    for exe in "$BUILD"/win/win_*_tests.exe; do
+    for exe in "$@"; do
         name=$(basename "$exe" .exe)@$screen
         winxml="$RESULTS/$name.xml"
         wine_run "${WIN_TEST_TIMEOUT:-900}" "$exe" --gtest_filter="$filter" \
             --gtest_output=xml:"$(winepath -w "$winxml" 2>/dev/null)" >"$RESULTS/$name.log" 2>&1
         rc=$?
-        # An exe with no test for this screen writes a report of zero tests.
         grep -E '^\[  (PASSED|FAILED)  \]|^\[  FAILED  \] [A-Za-z]' "$RESULTS/$name.log" | sed "s/^/$name: /" | head -n 20
         count_report "$name" "$winxml" $rc
     done
     CURRENT_SCREEN=$screen
 }
 CURRENT_SCREEN=""
+WIN_TESTS=("$BUILD"/win/win_*_tests.exe)
 # Tests whose names end in _AtWxH need that screen; all others run on 1280x1024.
-run_windows_tests 1280x1024 "-*_At*"
-SCREENS=$(for exe in "$BUILD"/win/win_*_tests.exe; do
-    wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*'; done | sort -u | sed 's/_At//')
-for screen in $SCREENS; do run_windows_tests "$screen" "*_At$screen*"; done
+run_windows_tests 1280x1024 "-*_At*" "${WIN_TESTS[@]}"
+declare -A SCREEN_TESTS=()
+for exe in "${WIN_TESTS[@]}"; do
+    for screen in $(wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*' | sort -u | sed 's/_At//'); do
+        SCREEN_TESTS[$screen]+="$exe "
+    done
+done
+# Only the programs that have a test for a screen are started again on it.
+for screen in $(printf '%s\n' "${!SCREEN_TESTS[@]}" | sort); do
+    read -r -a exes <<<"${SCREEN_TESTS[$screen]}"
+    run_windows_tests "$screen" "*_At$screen*" "${exes[@]}"
+done
 wine_stop
 
 for extra in "$ROOT"/tests/e2e/*.sh; do

@@ -6,7 +6,9 @@
 #include <stdexcept>
 
 #include "ui/AppTitle.h"
+#include "ui/ExceptionBoundary.h"
 #include "ui/Form.h"
+#include "ui/WindowClass.h"
 
 TApplication* Application = nullptr;
 
@@ -14,20 +16,6 @@ namespace {
 const char kApplicationClass[] = "TApplication";
 const char kSyncClass[] = "TApplicationSync";
 const UINT kRunCallMessage = WM_APP + 1;
-
-void RegisterClassOnce(const char* name, WNDPROC proc) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, name, &wc)) return;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.lpszClassName = name;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(instance, "MAINICON");
-    RegisterClassExA(&wc);
-}
 
 std::string ProgramFileName() {
     char buffer[MAX_PATH * 4];
@@ -52,8 +40,8 @@ TApplication::~TApplication() {
     // Forms go first, newest first, while the application window that owns them still exists.
     DestroyComponents();
     m_mainForm = nullptr;
-    if (m_syncWindow) DestroyWindow(m_syncWindow);
-    if (m_handle) DestroyWindow(m_handle);
+    m_syncWindow.Reset();
+    m_handle.Reset();
     if (Application == this) Application = nullptr;
 }
 
@@ -62,16 +50,24 @@ void TApplication::Initialize() {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     m_title = ApplicationTitleFromFileName(ProgramFileName());
-    RegisterClassOnce(kApplicationClass, &ApplicationWndProc);
-    RegisterClassOnce(kSyncClass, &SyncWndProc);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    TWindowClass application;
+    application.Name = kApplicationClass;
+    application.Procedure = &ApplicationWndProc;
+    application.Cursor = ArrowCursor();
+    application.Icon = LoadIconA(instance, "MAINICON");
+    EnsureWindowClass(application);
+    TWindowClass sync;
+    sync.Name = kSyncClass;
+    sync.Procedure = &SyncWndProc;
+    EnsureWindowClass(sync);
     // Hidden, and without owner: it owns every form, so only it is a top-level window of its own.
-    m_handle = CreateWindowExA(0, kApplicationClass, m_title.c_str(),
-                               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
-                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    m_handle.Reset(CreateWindowExA(0, kApplicationClass, m_title.c_str(),
+                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
+                                   GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+                                   nullptr, nullptr, instance, nullptr));
     if (!m_handle) throw std::runtime_error("Error creating window TApplication");
-    m_syncWindow = CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
+    m_syncWindow.Reset(CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
 }
 
 void TApplication::FormCreated(TForm* form) {
@@ -135,7 +131,7 @@ void TApplication::HandleException(const std::exception& error) {
             OnException(error);
         } else {
             TForm* active = ActiveForm();
-            HWND owner = active ? active->Handle() : m_handle;
+            HWND owner = active ? active->Handle() : m_handle.Get();
             MessageBoxA(owner, ErrorBoxText(error.what()).c_str(), m_title.c_str(), MB_ICONSTOP | MB_OK);
         }
     } catch (...) {
@@ -154,38 +150,27 @@ void TApplication::ReportException(const std::exception& error) {
 
 void TApplication::Synchronize(const std::function<void()>& call) {
     if (GetCurrentThreadId() == m_threadId || !m_syncWindow) {
-        try {
-            call();
-        } catch (const std::exception& error) {
-            HandleException(error);
-        }
+        GuardedRun(call);
         return;
     }
-    SendMessageA(m_syncWindow, kRunCallMessage, 0, reinterpret_cast<LPARAM>(&call));
+    SendMessageA(m_syncWindow.Get(), kRunCallMessage, 0, reinterpret_cast<LPARAM>(&call));
 }
 
 LRESULT CALLBACK TApplication::SyncWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != kRunCallMessage) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        (*reinterpret_cast<const std::function<void()>*>(lParam))();
-    } catch (const std::exception& error) {
-        ReportException(error);
-    } catch (...) {
-        ReportException(std::runtime_error("Unknown error"));
-    }
+    GuardedRun(*reinterpret_cast<const std::function<void()>*>(lParam));
     return 0;
 }
 
 LRESULT CALLBACK TApplication::ApplicationWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        // Closing the program's task-bar window closes the main form.
-        if (message == WM_CLOSE && Application && Application->m_mainForm) {
-            Application->m_mainForm->Close();
-            return 0;
-        }
-    } catch (const std::exception& error) {
-        ReportException(error);
+    // Closing the program's task-bar window closes the main form.
+    if (message == WM_CLOSE && Application && Application->m_mainForm) {
+        GuardedRun([] { Application->m_mainForm->Close(); });
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
+
+void ReportBoundaryException(const std::exception& error) { TApplication::ReportException(error); }
+
+void ReportUnknownBoundaryException() { TApplication::ReportException(std::runtime_error("Unknown error")); }

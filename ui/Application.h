@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "sys/UniqueWindow.h"
 #include "ui/Classes.h"
 
 class TForm;
@@ -18,7 +19,7 @@ public:
 
     // Creates the application window (titled after the program file) and the hand-over window.
     void Initialize();
-    HWND Handle() const { return m_handle; }
+    HWND Handle() const { return m_handle.Get(); }
     const std::string& Title() const { return m_title; }
 
     // Creates a form owned by the application; the first one made is the main form.
@@ -56,8 +57,8 @@ private:
     static LRESULT CALLBACK ApplicationWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SyncWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND m_handle = nullptr;      // owned: the hidden, unowned application window
-    HWND m_syncWindow = nullptr;  // owned: message-only window that runs handed-over calls
+    UniqueWindow m_handle;      // the hidden, unowned application window
+    UniqueWindow m_syncWindow;  // message-only window that runs handed-over calls
     DWORD m_threadId = 0;
     std::string m_title;
     TForm* m_mainForm = nullptr;  // owned through the component list

@@ -2,6 +2,7 @@
 #include "ui/Form.h"
 
 #include "ui/Application.h"
+#include "ui/ExceptionBoundary.h"
 
 TForm::TForm(TComponent* owner, const std::string& className) : TWinControl(owner), m_className(className) {
     SetVisible(false);
@@ -93,12 +94,7 @@ void TForm::UseProgramIcon() {
 }
 
 void TForm::DoCreate() {
-    if (!OnCreate) return;
-    try {
-        OnCreate(this);
-    } catch (const std::exception& error) {
-        TApplication::ReportException(error);
-    }
+    if (OnCreate) GuardedRun([this] { OnCreate(this); });
 }
 
 void TForm::WMClose() {

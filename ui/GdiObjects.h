@@ -103,3 +103,19 @@ private:
     HDC m_dc;
     HGDIOBJ m_old;  // not owned: belongs to the DC's owner
 };
+
+// Saves the whole state of a DC handed in by someone else (selected objects, colours, modes)
+// and puts it back on destruction.
+class TSavedDCState {
+public:
+    explicit TSavedDCState(HDC dc) : m_dc(dc), m_saved(SaveDC(dc)) {}
+    ~TSavedDCState() {
+        if (m_saved) RestoreDC(m_dc, m_saved);
+    }
+    TSavedDCState(const TSavedDCState&) = delete;
+    TSavedDCState& operator=(const TSavedDCState&) = delete;
+
+private:
+    HDC m_dc;
+    int m_saved;  // the SaveDC level, 0 when saving failed
+};

@@ -1,6 +1,8 @@
 // TStaticText: a window of this layer that draws its caption with DrawTextA and sizes itself.
 #include "ui/StaticText.h"
 
+#include "ui/GdiObjects.h"
+
 namespace {
 const UINT kTextFormat = DT_LEFT | DT_EXPANDTABS;  // line breaks kept, '&' handled as access key
 const int kMargin = 2;                              // on each side, as the label's design size has it
@@ -20,12 +22,10 @@ void TStaticText::SetAutoSize(bool value) {
 }
 
 SIZE TStaticText::TextExtent() const {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, Font().Handle());
+    TClientDC screen(nullptr);
+    TSelectGuard font(screen.Get(), Font().Handle());
     RECT rect{0, 0, 0, 0};
-    DrawTextA(screen, Caption().c_str(), static_cast<int>(Caption().size()), &rect, kTextFormat | DT_CALCRECT);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    DrawTextA(screen.Get(), Caption().c_str(), static_cast<int>(Caption().size()), &rect, kTextFormat | DT_CALCRECT);
     return SIZE{rect.right - rect.left + 2 * kMargin, rect.bottom - rect.top + 2 * kMargin};
 }
 
@@ -46,10 +46,11 @@ void TStaticText::Changed(TChange change) {
 void TStaticText::PaintTo(HDC dc) const {
     RECT client{0, 0, Width(), Height()};
     FillRect(dc, &client, BackgroundBrush());
-    HGDIOBJ old = SelectObject(dc, Font().Handle());
+    // The DC belongs to the caller: font, background mode and text colour are put back.
+    TSavedDCState saved(dc);
+    SelectObject(dc, Font().Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clBtnShadow));
     DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &client, kTextFormat);
-    SelectObject(dc, old);
 }
 

@@ -3,7 +3,8 @@
 
 #include <stdexcept>
 
-#include "ui/Application.h"
+#include "ui/ExceptionBoundary.h"
+#include "ui/WindowClass.h"
 
 namespace {
 const char kTimerClass[] = "TTimerWindow";
@@ -11,25 +12,19 @@ const UINT_PTR kTimerId = 1;
 }  // namespace
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExA(instance, kTimerClass, &wc)) {
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &TimerWndProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kTimerClass;
-        RegisterClassExA(&wc);
-    }
-    m_window = CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    TWindowClass timerClass;
+    timerClass.Name = kTimerClass;
+    timerClass.Procedure = &TimerWndProc;
+    EnsureWindowClass(timerClass);
+    m_window.Reset(CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr));
     if (!m_window) throw std::runtime_error("Error creating window TTimerWindow");
-    SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(m_window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     UpdateTimer();
 }
 
 TTimer::~TTimer() {
-    if (m_running) KillTimer(m_window, kTimerId);
-    DestroyWindow(m_window);
+    if (m_running) KillTimer(m_window.Get(), kTimerId);
 }
 
 void TTimer::SetInterval(unsigned value) {
@@ -45,20 +40,14 @@ void TTimer::SetEnabled(bool value) {
 }
 
 void TTimer::UpdateTimer() {
-    if (m_running) KillTimer(m_window, kTimerId);
+    if (m_running) KillTimer(m_window.Get(), kTimerId);
     m_running = false;
-    if (m_enabled && m_interval > 0) m_running = SetTimer(m_window, kTimerId, m_interval, nullptr) != 0;
+    if (m_enabled && m_interval > 0) m_running = SetTimer(m_window.Get(), kTimerId, m_interval, nullptr) != 0;
 }
 
 LRESULT CALLBACK TTimer::TimerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_TIMER) return DefWindowProcA(window, message, wParam, lParam);
     auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    try {
-        if (self && self->m_enabled && self->OnTimer) self->OnTimer(self);
-    } catch (const std::exception& error) {
-        TApplication::ReportException(error);
-    } catch (...) {
-        TApplication::ReportException(std::runtime_error("Unknown error"));
-    }
+    if (self && self->m_enabled && self->OnTimer) GuardedRun([self] { self->OnTimer(self); });
     return 0;
 }

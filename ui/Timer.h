@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include "sys/UniqueWindow.h"
 #include "ui/Classes.h"
 
 class TTimer : public TComponent {
@@ -24,5 +25,5 @@ private:
     unsigned m_interval = 1000;
     bool m_enabled = true;
     bool m_running = false;   // SetTimer is in force
-    HWND m_window = nullptr;  // owned: message-only window that receives WM_TIMER
+    UniqueWindow m_window;  // message-only window that receives WM_TIMER
 };

@@ -7,47 +7,14 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "ui/Application.h"
+#include "ui/ExceptionBoundary.h"
+#include "ui/WindowClass.h"
 
 namespace {
 const UINT_PTR kSubclassId = 1;
 // The window property that names the object of a subclassed standard control.
 const char kObjectProperty[] = "TWinControl";
 
-// Registers a class of this layer, or a copy of a standard class under a new name.
-void EnsureWindowClass(const std::string& name, const std::string& baseClass, UINT classStyle, WNDPROC ownProc) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, name.c_str(), &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    if (!baseClass.empty()) {
-        if (!GetClassInfoExA(nullptr, baseClass.c_str(), &wc)) return;
-        wc.cbSize = sizeof wc;
-    } else {
-        wc.style = classStyle;
-        wc.lpfnWndProc = ownProc;
-        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        wc.hbrBackground = nullptr;  // every window of the layer erases its own background
-    }
-    wc.hInstance = instance;
-    wc.lpszClassName = name.c_str();
-    RegisterClassExA(&wc);
-}
-
-template <class Body>
-LRESULT Guarded(Body body) {
-    // No exception may unwind through user32's frames: report it here and go on.
-    try {
-        return body();
-    } catch (const std::exception& error) {
-        TApplication::ReportException(error);
-    } catch (...) {
-        TApplication::ReportException(std::runtime_error("Unknown error"));
-    }
-    return 0;
-}
 }  // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -80,8 +47,16 @@ void TWinControl::HandleNeeded() {
 void TWinControl::CreateHandle() {
     TCreateParams params;
     CreateParams(params);
-    if (params.OwnClass) EnsureWindowClass(params.ClassName, std::string(), params.ClassStyle, &StaticWndProc);
-    else if (!params.BaseClass.empty()) EnsureWindowClass(params.ClassName, params.BaseClass, 0, nullptr);
+    if (params.OwnClass) {
+        TWindowClass windowClass;
+        windowClass.Name = params.ClassName.c_str();
+        windowClass.Procedure = &StaticWndProc;
+        windowClass.Style = params.ClassStyle;
+        windowClass.Cursor = ArrowCursor();  // no background brush: every window erases its own
+        EnsureWindowClass(windowClass);
+    } else if (!params.BaseClass.empty()) {
+        EnsureWindowClassCopy(params.ClassName.c_str(), params.BaseClass.c_str());
+    }
     DWORD style = params.Style;
     if (Visible()) style |= WS_VISIBLE;
     if (!Enabled()) style |= WS_DISABLED;
@@ -92,12 +67,12 @@ void TWinControl::CreateHandle() {
                                   params.OwnClass ? this : nullptr);
     if (!window) throw std::runtime_error("Error creating window " + params.ClassName);
     if (!params.OwnClass) {
-        m_handle = window;
+        m_handle.Reset(window);
         m_subclassed = true;
         SetPropA(window, kObjectProperty, this);
         SetWindowSubclass(window, &TWinControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
-    SendMessageA(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     InitializeHandle();
     ApplyToolTip();
     if (Parent()) Parent()->RestackChildren();
@@ -108,12 +83,8 @@ void TWinControl::CreateHandle() {
 }
 
 void TWinControl::DestroyHandle() {
-    if (m_toolTip) {
-        DestroyWindow(m_toolTip);
-        m_toolTip = nullptr;
-    }
-    if (m_handle) DestroyWindow(m_handle);  // WM_NCDESTROY clears m_handle
-    m_handle = nullptr;
+    m_toolTip.Reset();
+    m_handle.Reset();  // WM_NCDESTROY gives up the handle meanwhile
 }
 
 void TWinControl::InsertControl(TControl* control) { m_controls.push_back(control); }
@@ -125,24 +96,24 @@ void TWinControl::RemoveControl(TControl* control) {
 void TWinControl::Changed(TChange change) {
     switch (change) {
         case TChange::Parent:
-            if (m_handle && Parent() && Parent()->HandleAllocated()) ::SetParent(m_handle, Parent()->Handle());
+            if (m_handle && Parent() && Parent()->HandleAllocated()) ::SetParent(Handle(), Parent()->Handle());
             else HandleNeeded();
             break;
         case TChange::Bounds:
-            if (m_handle) SetWindowPos(m_handle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+            if (m_handle) SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case TChange::Visible:
-            if (m_handle) ShowWindow(m_handle, Visible() ? SW_SHOWNA : SW_HIDE);
+            if (m_handle) ShowWindow(Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
             break;
         case TChange::Enabled:
-            if (m_handle) EnableWindow(m_handle, Enabled());
+            if (m_handle) EnableWindow(Handle(), Enabled());
             break;
         case TChange::Caption:
-            if (m_handle) SetWindowTextA(m_handle, Caption().c_str());
+            if (m_handle) SetWindowTextA(Handle(), Caption().c_str());
             break;
         case TChange::Font:
             if (m_handle) {
-                SendMessageA(m_handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+                SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
                 Invalidate();
             }
             for (TControl* control : m_controls) control->ParentFontChanged(Font());
@@ -157,7 +128,7 @@ void TWinControl::Changed(TChange change) {
             if (Parent()) Parent()->RestackChildren();
             break;
         case TChange::ControlId:
-            if (m_handle) SetWindowLongPtrA(m_handle, GWLP_ID, ControlId());
+            if (m_handle) SetWindowLongPtrA(Handle(), GWLP_ID, ControlId());
             break;
     }
 }
@@ -166,24 +137,24 @@ void TWinControl::Changed(TChange change) {
 void TWinControl::ApplyToolTip() {
     if (!m_handle) return;
     if (!ShowHint()) {
-        if (m_toolTip) DestroyWindow(m_toolTip);
-        m_toolTip = nullptr;
+        m_toolTip.Reset();
         return;
     }
     TTTOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = m_handle;
-    tool.uId = reinterpret_cast<UINT_PTR>(m_handle);
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(Handle());
     tool.lpszText = const_cast<char*>(Hint().c_str());
     if (!m_toolTip) {
-        m_toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_handle, nullptr,
-                                    GetModuleHandleA(nullptr), nullptr);
+        m_toolTip.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr),
+                                        nullptr));
         if (!m_toolTip) return;
-        SendMessageA(m_toolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(m_toolTip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     } else {
-        SendMessageA(m_toolTip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(m_toolTip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -205,24 +176,24 @@ void TWinControl::RestackChildren() {
 }
 
 void TWinControl::Invalidate() {
-    if (m_handle) InvalidateRect(m_handle, nullptr, TRUE);
+    if (m_handle) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TWinControl::Repaint() {
     if (!m_handle) return;
-    InvalidateRect(m_handle, nullptr, TRUE);
-    UpdateWindow(m_handle);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    UpdateWindow(Handle());
 }
 
 void TWinControl::SetFocus() {
-    if (m_handle) ::SetFocus(m_handle);
+    if (m_handle) ::SetFocus(Handle());
 }
 
-bool TWinControl::Focused() const { return m_handle && GetFocus() == m_handle; }
+bool TWinControl::Focused() const { return m_handle && GetFocus() == Handle(); }
 
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_subclassed) return DefSubclassProc(m_handle, message, wParam, lParam);
-    return DefWindowProcA(m_handle, message, wParam, lParam);
+    if (m_subclassed) return DefSubclassProc(Handle(), message, wParam, lParam);
+    return DefWindowProcA(Handle(), message, wParam, lParam);
 }
 
 bool TWinControl::Reflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
@@ -292,15 +263,14 @@ LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
         const LRESULT result = DefaultHandler(message, wParam, lParam);
         if (m_subclassed) {
-            RemoveWindowSubclass(m_handle, &TWinControl::SubclassProc, kSubclassId);
-            RemovePropA(m_handle, kObjectProperty);
+            RemoveWindowSubclass(Handle(), &TWinControl::SubclassProc, kSubclassId);
+            RemovePropA(Handle(), kObjectProperty);
         } else {
-            SetWindowLongPtrA(m_handle, GWLP_USERDATA, 0);
+            SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
         }
-        m_handle = nullptr;
+        m_handle.Release();  // the window is gone: nothing left to destroy
         m_subclassed = false;
-        if (m_toolTip) DestroyWindow(m_toolTip);
-        m_toolTip = nullptr;
+        m_toolTip.Reset();
         return result;
     }
     return WndProc(message, wParam, lParam);
@@ -311,17 +281,17 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT message, WPARAM wP
     if (message == WM_NCCREATE) {
         self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         if (self) {
-            self->m_handle = window;
+            self->m_handle.Reset(window);
             SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
     }
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return Guarded([&] { return self->Dispatch(message, wParam, lParam); });
+    return Guarded([&] { return self->Dispatch(message, wParam, lParam); }, LRESULT(0));
 }
 
 LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                            DWORD_PTR refData) {
     auto* self = reinterpret_cast<TWinControl*>(refData);
-    if (!self || self->m_handle != window) return DefSubclassProc(window, message, wParam, lParam);
-    return Guarded([&] { return self->Dispatch(message, wParam, lParam); });
+    if (!self || self->Handle() != window) return DefSubclassProc(window, message, wParam, lParam);
+    return Guarded([&] { return self->Dispatch(message, wParam, lParam); }, LRESULT(0));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sys/UniqueWindow.h"
 #include "ui/Control.h"
 
 class TWinControl : public TControl {
@@ -13,8 +14,8 @@ public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
-    HWND Handle() const { return m_handle; }
-    bool HandleAllocated() const { return m_handle != nullptr; }
+    HWND Handle() const { return m_handle.Get(); }
+    bool HandleAllocated() const { return static_cast<bool>(m_handle); }
     // Creates the window now if it can be created (a top-level control, or a parent with a window).
     void HandleNeeded();
 
@@ -65,8 +66,8 @@ private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
 
-    HWND m_handle = nullptr;   // owned: destroyed by DestroyHandle or with the parent window
-    bool m_subclassed = false; // a standard control hooked by SubclassProc
-    HWND m_toolTip = nullptr;  // owned: this control's tool tip window, while ShowHint is set
+    UniqueWindow m_handle;      // destroyed by DestroyHandle, or with the parent window (then given up)
+    bool m_subclassed = false;  // a standard control hooked by SubclassProc
+    UniqueWindow m_toolTip;     // this control's tool tip window, while ShowHint is set
     std::vector<TControl*> m_controls;  // not owned: children in the window tree
 };

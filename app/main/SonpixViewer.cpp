@@ -3,14 +3,15 @@
 
 #include "app/Unit1.h"
 #include "ui/Application.h"
+#include "ui/ExceptionBoundary.h"
 #include "windows/Unit2.h"
 #include "windows/Unit3.h"
-#include "sys/Unit4.h"
+#include "windows/Unit4.h"
 #include "windows/Unit5.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     TApplication application;
-    try {
+    GuardedRun([] {
         Application->Initialize();
         // Form1 first: its creation handler runs before the other windows exist.
         Application->CreateForm(Form1);
@@ -19,8 +20,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Application->CreateForm(Form4);
         Application->CreateForm(Form5);
         Application->Run();
-    } catch (const std::exception& error) {
-        Application->HandleException(error);
-    }
+    });
     return 0;
 }

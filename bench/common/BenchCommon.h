@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
 
 using TClock = std::chrono::steady_clock;
 

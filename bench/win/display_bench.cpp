@@ -9,7 +9,7 @@
 
 #include <jpeglib.h>
 
-#include "app/FitPicture.h"
+#include "picture/FitPicture.h"
 #include "app/Unit1.h"
 #include "container/sonpix.h"
 #include "bench/common/BenchCommon.h"
@@ -17,9 +17,10 @@
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
 #include "ui/Application.h"
-#include "ui/MessagePump.h"
+#include "tests/support/MessagePump.h"
 
 int main() {
     const std::string temp = GetTempFolder();

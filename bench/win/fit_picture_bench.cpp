@@ -9,15 +9,16 @@
 
 #include <jpeglib.h>
 
-#include "app/FitPicture.h"
+#include "picture/FitPicture.h"
 #include "ui/GdiObjects.h"
-#include "ui/JpegDecoder.h"
-#include "ui/JpegFileBytes.h"
-#include "ui/JpegPixels.h"
+#include "picture/JpegDecoder.h"
+#include "sys/FileBytes.h"
+#include "picture/JpegPixels.h"
 #include "bench/common/BenchCommon.h"
 #include "sys/mysys.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ void PrintBreakdown(const std::string& path) {
     std::vector<double> read, decode, stretchSameFormat, stretchScreenFormat;
     for (int run = 0; run < 5; ++run) {
         auto start = TClock::now();
-        const std::vector<std::uint8_t> bytes = ReadJpegFileBytes(path);
+        const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
         read.push_back(Seconds(start));
         start = TClock::now();
         TBgrImage pixels;

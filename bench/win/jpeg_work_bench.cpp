@@ -10,9 +10,9 @@
 #include "bench/common/BenchCommon.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
-#include "ui/JpegDecoder.h"
-#include "ui/JpegError.h"
-#include "ui/JpegPixels.h"
+#include "picture/JpegDecoder.h"
+#include "picture/JpegError.h"
+#include "picture/JpegPixels.h"
 
 namespace {
 

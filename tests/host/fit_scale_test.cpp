@@ -1,5 +1,5 @@
 // FitScale: fitted picture sizes for the viewer's boxes and the fit-and-touch rule on random sizes.
-#include "app/FitScale.h"
+#include "picture/FitScale.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "ui/JpegError.h"
-#include "ui/JpegLimits.h"
+#include "picture/JpegError.h"
+#include "picture/JpegLimits.h"
 
 namespace {
 

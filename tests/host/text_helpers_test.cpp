@@ -1,4 +1,4 @@
-// Windows-1251 upper case and backslash path text helpers.
+// Windows-1251 letter case and backslash path text helpers.
 #include <gtest/gtest.h>
 
 #include "sys/PathText.h"
@@ -18,12 +18,46 @@ TEST(UpperCaseCyr, TurnsLatinAndCyrillicLowerCaseOnly) {
     EXPECT_EQ(UpperCaseCyr("Sonpixviewer"), "SONPIXVIEWER");
 }
 
-TEST(UpCaseCyr, EveryByteValue) {
+// Letters by hand, in Windows-1251 bytes: Latin ends and middle, Cyrillic а/А, п/П, р/Р, я/Я.
+TEST(CyrillicCase, TurnsEachLetterOfTheTableBothWays) {
+    const struct {
+        unsigned char lower, upper;
+    } letters[] = {{'a', 'A'}, {'m', 'M'}, {'z', 'Z'}, {0xE0, 0xC0}, {0xEF, 0xCF}, {0xF0, 0xD0}, {0xFF, 0xDF}};
+    for (const auto& letter : letters) {
+        const char lower = static_cast<char>(letter.lower), upper = static_cast<char>(letter.upper);
+        EXPECT_EQ(UpCaseCyr(lower), upper) << int(letter.lower);
+        EXPECT_EQ(UpCaseCyr(upper), upper) << int(letter.upper);
+        EXPECT_EQ(LowCaseCyr(upper), lower) << int(letter.upper);
+        EXPECT_EQ(LowCaseCyr(lower), lower) << int(letter.lower);
+    }
+}
+
+// Ё/ё, every byte from 0x80 to 0xBF, and the neighbours of the letter ranges stay as they are.
+TEST(CyrillicCase, LeavesEverythingOutsideTheLetterRanges) {
+    std::string unchanged = std::string("\0\x7F@[`{0129 .,", 14) + "\xA8\xB8";
+    for (int b = 0x80; b <= 0xBF; ++b) unchanged += static_cast<char>(b);
+    for (char c : unchanged) {
+        EXPECT_EQ(UpCaseCyr(c), c) << int(static_cast<unsigned char>(c));
+        EXPECT_EQ(LowCaseCyr(c), c) << int(static_cast<unsigned char>(c));
+    }
+}
+
+// Upper then lower gives every changed letter back, and exactly 26 + 32 letters change each way.
+TEST(CyrillicCase, RoundTripsAndChangesOnlyFiftyEightLetters) {
+    int raised = 0, lowered = 0;
     for (int b = 0; b < 256; ++b) {
         const char c = static_cast<char>(b);
-        const int expected = (b >= 0x61 && b <= 0x7A) || b >= 0xE0 ? b - 0x20 : b;
-        EXPECT_EQ(static_cast<unsigned char>(UpCaseCyr(c)), expected) << b;
+        if (UpCaseCyr(c) != c) {
+            ++raised;
+            EXPECT_EQ(LowCaseCyr(UpCaseCyr(c)), c) << b;
+        }
+        if (LowCaseCyr(c) != c) {
+            ++lowered;
+            EXPECT_EQ(UpCaseCyr(LowCaseCyr(c)), c) << b;
+        }
     }
+    EXPECT_EQ(raised, 58);
+    EXPECT_EQ(lowered, 58);
 }
 
 TEST(PathText, TrailingBackslashes) {
@@ -33,6 +67,10 @@ TEST(PathText, TrailingBackslashes) {
     EXPECT_EQ(WithTrailingBackslash("\\\\"), "\\");
     EXPECT_EQ(StripTrailingBackslashes("\\\\\\"), "");
     EXPECT_EQ(StripTrailingBackslashes("C:\\Users\\a\\Temp\\"), "C:\\Users\\a\\Temp");
+    EXPECT_EQ(IncludeTrailingBackslash("C:\\S"), "C:\\S\\");
+    EXPECT_EQ(IncludeTrailingBackslash("C:\\S\\"), "C:\\S\\");
+    EXPECT_EQ(IncludeTrailingBackslash("C:\\S\\\\"), "C:\\S\\\\");  // a join: nothing is taken away
+    EXPECT_EQ(IncludeTrailingBackslash(""), "");
 }
 
 TEST(PathText, FileNameWithoutExt) {

@@ -21,8 +21,3 @@ TBytes BuildSonpix(const TSonpixParts& parts);
 
 TBytes BytesOf(const std::string& text);
 TBytes Concat(std::initializer_list<TBytes> pieces);
-
-// Writes bytes to a file (created or replaced); false on failure.
-bool WriteBytesFile(const std::string& path, const TBytes& bytes);
-// Reads a whole file; std::nullopt when it cannot be opened.
-std::optional<TBytes> ReadBytesFile(const std::string& path);

@@ -5,13 +5,14 @@
 
 #include <atomic>
 
+#include "sys/FileSearch.h"
 #include "sys/mysys.h"
 
 void RemoveFolderTree(const std::string& folder) {
     const std::string base = WithTrailingBackslash(folder);
     WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((base + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
+    TFileSearch search(base + "*", entry);
+    if (search.Found()) {
         do {
             const std::string name = entry.cFileName;
             if (name == "." || name == "..") continue;
@@ -21,8 +22,7 @@ void RemoveFolderTree(const std::string& folder) {
                 SetFileAttributesA((base + name).c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA((base + name).c_str());
             }
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+        } while (search.Next(entry));
     }
     RemoveDirectoryA(StripTrailingBackslashes(base).c_str());
 }

@@ -6,6 +6,7 @@
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
 
 namespace {

@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
         char name[32];
         std::snprintf(name, sizeof name, "h%05zu", i);
         names.push_back(name);
-        if (!WriteFileBytes(folder / (std::string(name) + ".sonpix"), files[i].bytes)) {
+        if (!WriteBytesFile(folder / (std::string(name) + ".sonpix"), files[i].bytes)) {
             std::printf("cannot write %s\n", name);
             return 2;
         }

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/JpegDecoder.h"
-#include "ui/JpegError.h"
+#include "picture/JpegDecoder.h"
+#include "picture/JpegError.h"
 
 namespace {
 // Pictures larger than this are only header-checked: decoding them would slow the fuzzing down

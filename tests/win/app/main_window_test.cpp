@@ -7,40 +7,12 @@
 #include "app/Unit1.h"
 #include "sys/mysys.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WindowLayout.h"
 #include "ui/Application.h"
 #include "tests/win/app/UnexpectedError.h"
 
 namespace {
-struct TBox {
-    int id, left, top, width, height;
-};
-
-RECT ChildRect(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-HWND FindById(HWND root, int id) {
-    struct TSearch {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        root,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<TSearch*>(data);
-            if (GetDlgCtrlID(window) == s->id) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // A main window made without its creation handler, destroyed at the end of the test.
 class TMainWindow {
 public:
@@ -52,45 +24,31 @@ private:
     TForm1* m_form;
 };
 
-void ExpectBoxes(HWND form, const std::vector<TBox>& boxes) {
-    for (const TBox& box : boxes) {
-        HWND control = FindById(form, box.id);
-        ASSERT_TRUE(control) << box.id;
-        const RECT r = ChildRect(control);
-        EXPECT_EQ(r.left, box.left) << box.id;
-        EXPECT_EQ(r.top, box.top) << box.id;
-        EXPECT_EQ(r.right - r.left, box.width) << box.id;
-        EXPECT_EQ(r.bottom - r.top, box.height) << box.id;
+// Every control of the layout table under its parent, at its place for the layout asked for.
+void ExpectPlaces(HWND form, bool wide) {
+    for (const TControlPlace& place : kMainWindowPlaces) {
+        SCOPED_TRACE(place.name);
+        HWND control = FindControl(form, place.id);
+        ASSERT_TRUE(control);
+        EXPECT_EQ(GetParent(control), place.parentId ? FindControl(form, place.parentId) : form);
+        EXPECT_EQ(ToString(BoundsInParent(control)), ToString(wide ? place.wide : place.narrow));
     }
 }
-
-const std::vector<TBox> kNarrowLayout = {
-    {idDirectoryEdit1, 8, 0, 209, 21}, {idListBox1, 8, 24, 209, 329},   {idImage1, 224, 0, 400, 300},
-    {idGroupBox1, 224, 304, 401, 113}, {idStaticText1, 8, 24, 11, 17},  {idGroupBox2, 8, 40, 289, 65},
-    {idImage2, 0, 8, 289, 57},         {idButton1, 336, 80, 51, 25},    {idSpeedButton2, 8, 360, 23, 22},
-    {idSpeedButton3, 32, 360, 23, 22}, {idSpeedButton4, 64, 360, 23, 22}, {idSpeedButton1, 96, 360, 121, 25},
-    {idCheckBox1, 8, 392, 161, 17},
-};
 }  // namespace
 
 TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
     TMainWindow form;
     HWND window = form->Handle();
-    ExpectBoxes(window, kNarrowLayout);
-    RECT outer;
-    GetWindowRect(window, &outer);
-    EXPECT_EQ(outer.left, 15);
-    EXPECT_EQ(outer.top, 45);
-    EXPECT_EQ(outer.right - outer.left, 642);
-    EXPECT_EQ(outer.bottom - outer.top, 450);
+    ExpectPlaces(window, false);
+    EXPECT_EQ(ToString(ScreenBounds(window)), ToString(kMainWindowNarrow));
     char className[64];
     GetClassNameA(window, className, sizeof className);
     EXPECT_STREQ(className, "TForm1");
     char caption[256];
     GetWindowTextA(window, caption, sizeof caption);
     EXPECT_EQ(std::string(caption).rfind("Сонпик Просмотрщик  1.2", 0), 0u);
-    EXPECT_EQ(GetParent(FindById(window, idStaticText1)), FindById(window, idGroupBox1));
-    EXPECT_EQ(GetParent(FindById(window, idImage2)), FindById(window, idGroupBox2));
+    EXPECT_EQ(GetParent(FindControl(window, idStaticText1)), FindControl(window, idGroupBox1));
+    EXPECT_EQ(GetParent(FindControl(window, idImage2)), FindControl(window, idGroupBox2));
     EXPECT_TRUE(form->CheckBox1->Checked());
     EXPECT_EQ(form->StaticText1->Caption(), "?");
     EXPECT_EQ(form->Image2->PictureWidth(), 287);
@@ -98,33 +56,19 @@ TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_TRUE(form->Image1->Empty());
     // Keyboard order: the list first, then the folder field, the panel's button, the check box.
     HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
-    EXPECT_EQ(first, FindById(window, idListBox1));
+    EXPECT_EQ(first, FindControl(window, idListBox1));
     HWND second = GetNextDlgTabItem(window, first, FALSE);
-    EXPECT_EQ(second, FindById(window, idDirectoryEdit1));
+    EXPECT_EQ(second, FindControl(window, idDirectoryEdit1));
     HWND third = GetNextDlgTabItem(window, second, FALSE);
-    EXPECT_EQ(third, FindById(window, idButton1));
-    EXPECT_EQ(GetNextDlgTabItem(window, third, FALSE), FindById(window, idCheckBox1));
+    EXPECT_EQ(third, FindControl(window, idButton1));
+    EXPECT_EQ(GetNextDlgTabItem(window, third, FALSE), FindControl(window, idCheckBox1));
 }
 
 TEST(MainWindow, WideLayoutChangesOnlyItsValues) {
     TMainWindow form;
     form->ApplyWideLayout();
-    std::vector<TBox> wide = kNarrowLayout;
-    for (TBox& box : wide) {
-        switch (box.id) {
-            case idGroupBox1: box.left = 360; box.top = 512; break;
-            case idImage1: box.width = 680; box.height = 500; break;
-            case idSpeedButton1: case idSpeedButton2: case idSpeedButton3: case idSpeedButton4: box.top = 580; break;
-            case idCheckBox1: box.top = 610; break;
-            case idListBox1: box.height = 540; break;
-            default: break;
-        }
-    }
-    ExpectBoxes(form->Handle(), wide);
-    RECT outer;
-    GetWindowRect(form->Handle(), &outer);
-    EXPECT_EQ(outer.right - outer.left, 940);
-    EXPECT_EQ(outer.bottom - outer.top, 660);
+    ExpectPlaces(form->Handle(), true);
+    EXPECT_EQ(ToString(ScreenBounds(form->Handle())), ToString(kMainWindowWide));
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "sys/UniqueHandle.h"
 #include "sys/mysys.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "tests/win/e2e/SampleFiles.h"
 #include "tests/win/e2e/ViewerTest.h"
 #include "tests/win/e2e/WindowProbe.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 class TErrorBoxTest : public TViewerTest {};
@@ -34,7 +35,7 @@ TEST_F(TErrorBoxTest, CommandLineFileHeldForWritingIsReportedAndTheWindowStillOp
         const std::string file = m_scratch.Make(std::string("held ") + (lock.shareMode ? "w" : "x") + ".sonpix");
         ASSERT_TRUE(WriteSonpix(file, SampleParts(40, "Занят"))) << file << " error " << GetLastError();
         // A stale picture shows that the start-up got as far as removing the old files.
-        ASSERT_TRUE(WriteFileBytes(TempFile("Tempsx.jpg"), BytesOf("stale")));
+        ASSERT_TRUE(WriteBytesFile(TempFile("Tempsx.jpg"), BytesOf("stale")));
         UniqueHandle writer(CreateFileA(file.c_str(), GENERIC_WRITE, lock.shareMode, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(writer.Valid()) << "cannot hold " << file << " open, error " << GetLastError();

@@ -7,39 +7,14 @@
 #include "tests/win/e2e/WindowProbe.h"
 
 namespace {
-struct TControlPlace {
-    const char* name;
-    int id;
-    int parentId;  // 0: the main window itself
-    TBounds narrow;
-    TBounds wide;
-};
-
-// Positions within the parent's client area and outer sizes of every control a user sees.
-const TControlPlace kPlaces[] = {
-    {"DirectoryEdit1", idDirectoryEdit1, 0, {8, 0, 209, 21}, {8, 0, 209, 21}},
-    {"ListBox1", idListBox1, 0, {8, 24, 209, 329}, {8, 24, 209, 540}},
-    {"Image1", idImage1, 0, {224, 0, 400, 300}, {224, 0, 680, 500}},
-    {"GroupBox1", idGroupBox1, 0, {224, 304, 401, 113}, {360, 512, 401, 113}},
-    {"StaticText1", idStaticText1, idGroupBox1, {8, 24, 11, 17}, {8, 24, 11, 17}},
-    {"GroupBox2", idGroupBox2, idGroupBox1, {8, 40, 289, 65}, {8, 40, 289, 65}},
-    {"Image2", idImage2, idGroupBox2, {0, 8, 289, 57}, {0, 8, 289, 57}},
-    {"Button1", idButton1, idGroupBox1, {336, 80, 51, 25}, {336, 80, 51, 25}},
-    {"SpeedButton2", idSpeedButton2, 0, {8, 360, 23, 22}, {8, 580, 23, 22}},
-    {"SpeedButton3", idSpeedButton3, 0, {32, 360, 23, 22}, {32, 580, 23, 22}},
-    {"SpeedButton4", idSpeedButton4, 0, {64, 360, 23, 22}, {64, 580, 23, 22}},
-    {"SpeedButton1", idSpeedButton1, 0, {96, 360, 121, 25}, {96, 580, 121, 25}},
-    {"CheckBox1", idCheckBox1, 0, {8, 392, 161, 17}, {8, 610, 161, 17}},
-};
-
 class TLayoutTest : public TViewerTest {
 protected:
     void ExpectLayout(bool wide) {
         HWND main = StartAndWaitForMainWindow("");
         ASSERT_NE(main, nullptr);
-        const TBounds window = wide ? TBounds{15, 45, 940, 660} : TBounds{15, 45, 642, 450};
+        const TBounds window = wide ? kMainWindowWide : kMainWindowNarrow;
         EXPECT_EQ(ToString(ScreenBounds(main)), ToString(window)) << "main window";
-        for (const TControlPlace& place : kPlaces) {
+        for (const TControlPlace& place : kMainWindowPlaces) {
             SCOPED_TRACE(place.name);
             HWND control = Control(main, place.id);
             if (!control) continue;

@@ -32,4 +32,4 @@ TSonpixParts SampleParts(int shade, const std::string& makerText) {
     return parts;
 }
 
-bool WriteSonpix(const std::string& path, const TSonpixParts& parts) { return WriteFileBytes(path, BuildSonpix(parts)); }
+bool WriteSonpix(const std::string& path, const TSonpixParts& parts) { return WriteBytesFile(path, BuildSonpix(parts)); }

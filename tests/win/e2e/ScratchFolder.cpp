@@ -13,28 +13,6 @@ std::string TempFolder() {
 
 std::string TempFile(const std::string& name) { return TempFolder() + name; }
 
-std::optional<TBytes> ReadFileBytes(const std::string& path) {
-    // Shared with readers and writers, so that a file the viewer holds open can still be read.
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return std::nullopt;
-    TBytes bytes;
-    unsigned char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.insert(bytes.end(), buffer, buffer + got);
-    return bytes;
-}
-
-bool WriteFileBytes(const std::string& path, const TBytes& bytes) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return false;
-    DWORD written = 0;
-    if (!bytes.empty() && (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-                           written != bytes.size()))
-        return false;
-    return file.Close();
-}
-
 bool CopyViewerTo(const std::string& path) { return CopyFileA(ViewerExePath().c_str(), path.c_str(), FALSE) != 0; }
 
 std::optional<FILETIME> LastWriteTime(const std::string& path) {

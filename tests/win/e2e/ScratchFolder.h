@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
 
 // A new empty folder under the temporary folder, removed with everything in it on destruction.
@@ -16,10 +17,6 @@ using TScratchFolder = TTestFolder;
 std::string TempFolder();
 std::string TempFile(const std::string& name);
 
-// Whole-file reads and writes through the ANSI file functions (so that Cyrillic names work the
-// way the viewer's own do); std::nullopt / false on failure.
-std::optional<TBytes> ReadFileBytes(const std::string& path);
-bool WriteFileBytes(const std::string& path, const TBytes& bytes);
 
 // Copies the program under test to path; false on failure.
 bool CopyViewerTo(const std::string& path);

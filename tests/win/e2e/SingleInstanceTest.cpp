@@ -10,6 +10,7 @@
 #include "tests/win/e2e/SampleFiles.h"
 #include "tests/win/e2e/ViewerTest.h"
 #include "tests/win/e2e/WindowProbe.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 const char kAlreadyRunning[] = "У вас уже запущен Сонпик просмотрщик";
@@ -36,7 +37,7 @@ struct TFileState {
     std::optional<FILETIME> written;
 };
 
-TFileState StateOf(const std::string& path) { return {ReadFileBytes(path), LastWriteTime(path)}; }
+TFileState StateOf(const std::string& path) { return {ReadBytesFile(path), LastWriteTime(path)}; }
 
 TEST_F(TSingleInstanceTest, SecondCopyOnlySaysSoAndLeavesTheFirstCopysFilesAlone) {
     const std::string first = m_scratch.Make("first.sonpix");

@@ -7,6 +7,7 @@
 #include "tests/win/e2e/SampleFiles.h"
 #include "tests/win/e2e/ViewerTest.h"
 #include "tests/win/e2e/WindowProbe.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 class TStartupTest : public TViewerTest {};
@@ -28,7 +29,7 @@ TEST_F(TStartupTest, WithoutArgumentListsTheSonpixFilesBesideTheProgram) {
     ASSERT_TRUE(CopyViewerTo(exe));
     for (const char* name : {"program\\beta.SONPIX", "program\\alpha.sonpix", "program\\Кот.sonpix"})
         ASSERT_TRUE(WriteSonpix(m_scratch.Make(name), SampleParts(1, "x"))) << name << " error " << GetLastError();
-    ASSERT_TRUE(WriteFileBytes(m_scratch.Make("program\\notes.txt"), BytesOf("notes")));
+    ASSERT_TRUE(WriteBytesFile(m_scratch.Make("program\\notes.txt"), BytesOf("notes")));
     ASSERT_TRUE(WriteSonpix(m_scratch.Make("program\\old.sonpix.bak"), SampleParts(2, "x")));
     // The process starts in another folder with a Sonpix file of its own, which must not be listed.
     const std::string work = m_scratch.Make("work\\");
@@ -77,7 +78,7 @@ TEST_F(TStartupTest, SonpixFileOnTheCommandLineIsExtractedAndItsMakerShown) {
         // The list shows the process's current folder, not the file's.
         const std::string work = m_scratch.Make("work\\");
         ASSERT_TRUE(WriteSonpix(work + "listed.sonpix", SampleParts(5, "x")));
-        ASSERT_TRUE(WriteFileBytes(m_scratch.Make("work\\other.txt"), BytesOf("not a Sonpix file")));
+        ASSERT_TRUE(WriteBytesFile(m_scratch.Make("work\\other.txt"), BytesOf("not a Sonpix file")));
 
         HWND main = StartAndWaitForMainWindow(Format(open.arguments, file), work);
         ASSERT_NE(main, nullptr);
@@ -87,9 +88,9 @@ TEST_F(TStartupTest, SonpixFileOnTheCommandLineIsExtractedAndItsMakerShown) {
         if (HWND button = Control(main, idButton1)) {
             EXPECT_TRUE(IsWindowEnabled(button)) << "Больше is disabled";
         }
-        EXPECT_EQ(ReadFileBytes(TempFile("Tempsx.jpg")), parts.picture) << "Tempsx.jpg";
-        EXPECT_EQ(ReadFileBytes(TempFile("Tempsx.wav")), parts.sound) << "Tempsx.wav";
-        EXPECT_EQ(ReadFileBytes(TempFile("Tempsxcop.jpg")), parts.makerPicture) << "Tempsxcop.jpg";
+        EXPECT_EQ(ReadBytesFile(TempFile("Tempsx.jpg")), parts.picture) << "Tempsx.jpg";
+        EXPECT_EQ(ReadBytesFile(TempFile("Tempsx.wav")), parts.sound) << "Tempsx.wav";
+        EXPECT_EQ(ReadBytesFile(TempFile("Tempsxcop.jpg")), parts.makerPicture) << "Tempsxcop.jpg";
         if (HWND edit = Control(main, idDirectoryEdit1)) {
             EXPECT_EQ(TextOf(edit), WithoutTrailingBackslash(work));
         }
@@ -145,7 +146,7 @@ TEST_F(TStartupTest, SonpixNameWithoutSonpixFileShowsNothingAndReportsNothing) {
         SCOPED_TRACE(unreadable.what);
         const std::string file = m_scratch.Make(unreadable.file);
         if (unreadable.content) {
-            ASSERT_TRUE(WriteFileBytes(file, BytesOf(unreadable.content)));
+            ASSERT_TRUE(WriteBytesFile(file, BytesOf(unreadable.content)));
         }
         HWND main = StartAndWaitForMainWindow(Quoted(file));
         ASSERT_NE(main, nullptr);
@@ -172,11 +173,11 @@ TEST_F(TStartupTest, SonpixNameWithoutSonpixFileShowsNothingAndReportsNothing) {
 TEST_F(TStartupTest, TemporaryFilesOfAnEarlierRunAreRemovedExceptTheMakersPicture) {
     const TBytes stale = BytesOf("left over from an earlier run");
     for (const char* name : {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.txt", "Tempsxcop.jpg"})
-        ASSERT_TRUE(WriteFileBytes(TempFile(name), stale)) << name;
+        ASSERT_TRUE(WriteBytesFile(TempFile(name), stale)) << name;
     HWND main = StartAndWaitForMainWindow("");
     ASSERT_NE(main, nullptr);
     for (const char* name : {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.txt"})
         EXPECT_FALSE(PathExists(TempFile(name))) << name << " is still there";
-    EXPECT_EQ(ReadFileBytes(TempFile("Tempsxcop.jpg")), std::optional<TBytes>(stale)) << "Tempsxcop.jpg";
+    EXPECT_EQ(ReadBytesFile(TempFile("Tempsxcop.jpg")), std::optional<TBytes>(stale)) << "Tempsxcop.jpg";
 }
 }  // namespace

@@ -28,22 +28,6 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
     return TRUE;
 }
 
-struct TChildSearch {
-    int id;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectById(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<TChildSearch*>(param);
-    if (static_cast<int>(GetWindowLongPtrA(window, GWLP_ID)) == search->id) search->found.push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> ControlsWithId(HWND parent, int id) {
-    TChildSearch search{id, {}};
-    if (parent) EnumChildWindows(parent, CollectById, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 }  // namespace
 
 std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
@@ -57,13 +41,6 @@ HWND FindTopLevelWindow(DWORD processId, const std::string& className) {
         if (ClassNameOf(window) == className) return window;
     return nullptr;
 }
-
-HWND FindControl(HWND parent, int id) {
-    const std::vector<HWND> found = ControlsWithId(parent, id);
-    return found.empty() ? nullptr : found.front();
-}
-
-int CountControls(HWND parent, int id) { return static_cast<int>(ControlsWithId(parent, id).size()); }
 
 std::string ClassNameOf(HWND window) {
     char name[256] = {};
@@ -121,27 +98,6 @@ std::vector<std::string> ListBoxItems(HWND listBox) {
 int ListBoxSelection(HWND listBox) { return static_cast<int>(SendBounded(listBox, LB_GETCURSEL, 0, 0)); }
 
 bool IsChecked(HWND button) { return SendBounded(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-std::string ToString(const TBounds& b) {
-    char text[96];
-    std::snprintf(text, sizeof text, "%d, %d, %d x %d", b.left, b.top, b.width, b.height);
-    return text;
-}
-
-TBounds BoundsInParent(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    // A child's position is relative to its parent's client area; a top-level window's to the screen.
-    HWND parent = (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) ? GetParent(window) : nullptr;
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-TBounds ScreenBounds(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
 
 bool HasVisibleStyle(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 

@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WindowLayout.h"
+
 // All top-level windows (visible or not) that belong to the process, in Z order.
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
 // The first top-level window of the process with this class name (and this owner, when owner
 // is not null); null when there is none.
 HWND FindTopLevelWindow(DWORD processId, const std::string& className);
-// The descendant of parent whose GWLP_ID is id; null when there is none.
-HWND FindControl(HWND parent, int id);
-// How many descendants of parent carry this id.
-int CountControls(HWND parent, int id);
 
 std::string ClassNameOf(HWND window);
 // The window text through WM_GETTEXT (so that the owning process answers), ANSI code page.
@@ -24,18 +22,6 @@ std::string TitleOf(HWND window);
 std::vector<std::string> ListBoxItems(HWND listBox);
 int ListBoxSelection(HWND listBox);  // LB_GETCURSEL: -1 when nothing is selected
 bool IsChecked(HWND button);         // BM_GETCHECK == BST_CHECKED
-
-struct TBounds {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const TBounds& o) const {
-        return left == o.left && top == o.top && width == o.width && height == o.height;
-    }
-};
-std::string ToString(const TBounds& b);
-// Outer bounds relative to the client area of the window's parent.
-TBounds BoundsInParent(HWND window);
-// Outer bounds on the screen.
-TBounds ScreenBounds(HWND window);
 
 // The window's own WS_VISIBLE flag (IsWindowVisible also asks the parents).
 bool HasVisibleStyle(HWND window);

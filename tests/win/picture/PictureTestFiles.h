@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/support/JpegCodec.h"
+#include "tests/support/ProcessCounters.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
 #include "tests/support/TestFolder.h"
@@ -20,7 +21,3 @@ TDecodedJpeg ReadJpeg(const std::string& path);
 
 // The pixels of a bitmap as RGB, read through a 24-bit top-down DIB.
 TRgbImage BitmapPixels(HBITMAP bitmap);
-
-// GDI objects of this process and its private memory in bytes.
-DWORD GdiObjectCount();
-std::size_t PrivateBytes();

@@ -7,8 +7,9 @@
 #include <jerror.h>
 
 #include "PictureTestFiles.h"
-#include "app/FitPicture.h"
-#include "ui/JpegImage.h"
+#include "picture/FitPicture.h"
+#include "picture/JpegImage.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

@@ -4,10 +4,11 @@
 #include <random>
 
 #include "PictureTestFiles.h"
-#include "app/FitPicture.h"
+#include "picture/FitPicture.h"
 #include "ui/GdiObjects.h"
-#include "ui/JpegImage.h"
+#include "picture/JpegImage.h"
 #include "sys/SysError.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 
 #include "PictureTestFiles.h"
 #include "ui/GdiObjects.h"
-#include "ui/JpegImage.h"
+#include "picture/JpegImage.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -210,9 +211,7 @@ TEST(TJPEGImage, FourColourPicturesShowTheColoursOfTheirInks) {
 
 // A picture that ImageMagick turned into CMYK, as print workflows make them, shows its colours.
 TEST(TJPEGImage, CmykPictureFromImageMagickShowsItsColours) {
-    char exe[MAX_PATH];
-    const std::string program(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-    const std::string path = program.substr(0, program.find_last_of('\\') + 1) + "magick\\cmyk_quadrants.jpg";
+    const std::string path = FileBesideProgram("magick\\cmyk_quadrants.jpg");
     ASSERT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path << " was not made by the build";
     TJPEGImage jpeg;
     jpeg.LoadFromFile(path);

@@ -8,31 +8,14 @@
 #include <string>
 
 #include "sound/SoundPlayer.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFolder.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/WavMutations.h"
 #include "tests/support/WavSynth.h"
 
 namespace {
-
-// Handles this thread's messages until the condition holds or the time is up; true if it held.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (condition()) return true;
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(20, timeoutMs - elapsed), QS_ALLINPUT);
-    }
-}
-
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
 
 std::string MciText(MCIERROR code) {
     char text[4096] = "";
@@ -42,31 +25,14 @@ std::string MciText(MCIERROR code) {
 // A fresh folder under the temporary path for each test, removed with its files afterwards.
 class SoundPlayerTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = std::string(temp) + "sound_test_" + info->name() + "_" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(m_folder.c_str(), nullptr);
-    }
-    void TearDown() override {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((m_folder + "*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do DeleteFileA((m_folder + found.cFileName).c_str());
-            while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(m_folder.c_str());
-    }
     std::string WriteTone(const std::string& name, double seconds) {
         TToneSpec tone;
         tone.seconds = seconds;
-        const std::string path = m_folder + name;
+        const std::string path = m_folder / name;
         EXPECT_TRUE(WriteBytesFile(path, SynthesizeToneWav(tone)));
         return path;
     }
-    std::string m_folder;
+    TTestFolder m_folder{"sound_test"};
 };
 
 TEST_F(SoundPlayerTest, PlayRunsForTheToneAndNotifiesSuccessAtItsEnd) {
@@ -82,10 +48,10 @@ TEST_F(SoundPlayerTest, PlayRunsForTheToneAndNotifiesSuccessAtItsEnd) {
     EXPECT_FALSE(player.Notify()) << "the play consumes the one-shot notify flag";
     EXPECT_EQ(player.Error(), 0u);
     EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY)) << "Play returns while the sound plays on";
-    PumpFor(300);
+    PumpMessagesFor(300);
     EXPECT_EQ(player.NotifyCount(), 0u) << "no notice before the tone has ended";
     EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
-    ASSERT_TRUE(PumpUntil([&] { return player.NotifyCount() > 0; }, 5000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return player.NotifyCount() > 0; }, 5000));
     EXPECT_GE(GetTickCount() - start, 550u);
     EXPECT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
     EXPECT_EQ(player.LastNotifyDevice(), player.DeviceId());
@@ -97,13 +63,13 @@ TEST_F(SoundPlayerTest, ReplayAfterTheEndStartsAgainFromTheBeginning) {
     player.SetFileName(WriteTone("tone.wav", 0.4));
     player.Open();
     player.Play();
-    ASSERT_TRUE(PumpUntil([&] { return player.NotifyCount() == 1; }, 5000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return player.NotifyCount() == 1; }, 5000));
     ASSERT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
 
     const DWORD start = GetTickCount();
     player.Play();
     EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
-    ASSERT_TRUE(PumpUntil([&] { return player.NotifyCount() == 2; }, 5000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return player.NotifyCount() == 2; }, 5000));
     EXPECT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
     EXPECT_GE(GetTickCount() - start, 350u) << "the whole tone played again";
 }
@@ -132,7 +98,7 @@ TEST_F(SoundPlayerTest, CloseStopsTheSoundAndReleasesTheFile) {
     player.SetFileName(path);
     player.Open();
     player.Play();
-    PumpFor(150);
+    PumpMessagesFor(150);
     ASSERT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
 
     // While the device holds the file, it can be neither replaced nor deleted.
@@ -144,7 +110,7 @@ TEST_F(SoundPlayerTest, CloseStopsTheSoundAndReleasesTheFile) {
     EXPECT_FALSE(player.IsOpen());
     EXPECT_EQ(player.DeviceId(), 0u);
     EXPECT_EQ(player.Error(), 0u);
-    PumpUntil([&] { return player.NotifyCount() > 0; }, 500);
+    PumpMessagesUntil([&] { return player.NotifyCount() > 0; }, 500);
     EXPECT_NE(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL)) << "the play was cut off";
 
     EXPECT_TRUE(WriteBytesFile(path, {1, 2, 3}));
@@ -161,7 +127,7 @@ TEST_F(SoundPlayerTest, WaveDriverStaysLoadedAfterTheLastClose) {
         player.SetFileName(WriteTone("tone.wav", 0.2));
         player.Open();
         player.Play();
-        PumpUntil([&] { return player.NotifyCount() > 0; }, 3000);
+        PumpMessagesUntil([&] { return player.NotifyCount() > 0; }, 3000);
         player.Close();
         EXPECT_NE(GetModuleHandleA("mciwave.dll"), nullptr) << "round " << round;
     }
@@ -190,14 +156,14 @@ TEST_F(SoundPlayerTest, OpeningAgainClosesTheFirstDevice) {
     player.SetFileName(first);
     player.Open();
     player.Play();
-    PumpFor(100);
+    PumpMessagesFor(100);
     player.SetFileName(second);
     player.Open();
     EXPECT_TRUE(player.IsOpen());
     EXPECT_TRUE(DeleteFileA(first.c_str())) << "the first file was released";
     EXPECT_FALSE(DeleteFileA(second.c_str())) << "the second file is held";
     player.Play();
-    ASSERT_TRUE(PumpUntil([&] { return player.LastNotifyValue() == MCI_NOTIFY_SUCCESSFUL && player.LastNotifyDevice() == player.DeviceId(); }, 5000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return player.LastNotifyValue() == MCI_NOTIFY_SUCCESSFUL && player.LastNotifyDevice() == player.DeviceId(); }, 5000));
 }
 
 // Files MCI cannot open: Open fails with the platform's text for the code MCI returned.
@@ -217,7 +183,7 @@ TEST_F(SoundPlayerTest, OpenFailsWithTheMciErrorText) {
         {"unknown extension", "tone.xyz123", SynthesizeToneWav(TToneSpec{}), true},
     };
     for (const auto& c : cases) {
-        const std::string path = m_folder + c.file;
+        const std::string path = m_folder / c.file;
         if (c.write) {
             ASSERT_TRUE(WriteBytesFile(path, c.bytes));
         }
@@ -240,7 +206,7 @@ TEST_F(SoundPlayerTest, OpenFailsWithTheMciErrorText) {
 // Every damaged or unusual WAV: the process survives, refused headers raise the check's error,
 // and whatever opens plays to a notice and closes.
 TEST_F(SoundPlayerTest, DamagedWavFilesNeverCrashThePlayer) {
-    const std::string path = m_folder + "mutated.wav";
+    const std::string path = m_folder / "mutated.wav";
     TSoundPlayer player;
     for (const TWavMutation& m : WavMutationSet()) {
         SCOPED_TRACE(m.name);
@@ -261,7 +227,7 @@ TEST_F(SoundPlayerTest, DamagedWavFilesNeverCrashThePlayer) {
         const unsigned notices = player.NotifyCount();
         player.Play();
         EXPECT_EQ(player.Error(), 0u);
-        EXPECT_TRUE(PumpUntil([&] { return player.NotifyCount() > notices; }, 8000));
+        EXPECT_TRUE(PumpMessagesUntil([&] { return player.NotifyCount() > notices; }, 8000));
         EXPECT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
         player.Close();
         EXPECT_FALSE(player.IsOpen());
@@ -269,21 +235,13 @@ TEST_F(SoundPlayerTest, DamagedWavFilesNeverCrashThePlayer) {
 }
 
 
-// The folder of this test program, where the build puts the sound files made by sox.
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 // Compressed WAV files written by a real encoder pass the header check and play to their end
 // through the platform's decoders (0.6 s of tone each).
 TEST_F(SoundPlayerTest, CompressedFilesFromARealEncoderPlayToTheirEnd) {
     for (const char* name : {"ms_adpcm_mono_8000", "ms_adpcm_stereo_22050", "ima_adpcm_mono_11025",
                              "ima_adpcm_stereo_44100", "gsm_mono_8000", "mu_law_stereo_8000", "a_law_mono_22050"}) {
         SCOPED_TRACE(name);
-        const std::string path = ProgramFolder() + "sox\\" + name + ".wav";
+        const std::string path = FileBesideProgram(std::string("sox\\") + name + ".wav");
         ASSERT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path << " was not made by the build";
         TSoundPlayer player;
         player.SetFileName(path);
@@ -298,7 +256,7 @@ TEST_F(SoundPlayerTest, CompressedFilesFromARealEncoderPlayToTheirEnd) {
         player.Play();
         EXPECT_EQ(player.Error(), 0u);
         EXPECT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
-        ASSERT_TRUE(PumpUntil([&] { return player.NotifyCount() > 0; }, 5000));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return player.NotifyCount() > 0; }, 5000));
         EXPECT_EQ(player.LastNotifyValue(), static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL));
         EXPECT_GE(GetTickCount() - start, 500u) << "the tone did not play for its length";
         EXPECT_LT(GetTickCount() - start, 3000u) << "the tone played far longer than it lasts";

@@ -22,14 +22,6 @@ TEST(ApplicationTitle, IsFileNameCutAtFirstFullStopWithLaterLettersLowerCase) {
     for (const TCase& c : cases) EXPECT_EQ(ApplicationTitleFromFileName(c.path), c.title) << c.path;
 }
 
-TEST(ApplicationTitle, LowCaseCyrIsTheInverseOfUpCaseCyrOnLetters) {
-    for (int code = 0; code < 256; ++code) {
-        const char c = static_cast<char>(code);
-        const bool upperLetter = (code >= 'A' && code <= 'Z') || code >= 0xC0 && code <= 0xDF;
-        EXPECT_EQ(LowCaseCyr(c), upperLetter ? static_cast<char>(code + 0x20) : c) << code;
-    }
-}
-
 TEST(ApplicationWindow, IsHiddenUnownedAndTitledAfterThisProgram) {
     HWND window = Application->Handle();
     ASSERT_TRUE(IsWindow(window));

@@ -8,7 +8,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/Button.h"
-#include "ui/MessagePump.h"
+#include "tests/support/MessagePump.h"
 #include "ui/SpeedButton.h"
 #include "ui/Timer.h"
 
@@ -149,4 +149,42 @@ TEST(Synchronize, ErrorInsideTheCallIsReportedOnTheInterfaceThread) {
     ASSERT_TRUE(finished);
     EXPECT_EQ(errors.Messages, std::vector<std::string>{"inside"});
     EXPECT_EQ(reportedOn, GetCurrentThreadId());
+}
+
+namespace {
+// Not derived from std::exception: what a careless handler or a foreign library might throw.
+struct TForeignFailure {};
+}  // namespace
+
+// Every way into the program from the platform (a control's message, a tick, the creation event,
+// a hand-over from this thread and from a worker) stops a foreign exception and reports it.
+TEST(ExceptionBoundary, ForeignExceptionIsReportedOnEveryPathAndTheProgramGoesOn) {
+    TScratchForm form;
+    TErrorCapture errors;
+    auto* button = form->Create<TButton>();
+    button->SetParent(form.Get());
+    button->OnClick = [](TObject*) { throw TForeignFailure{}; };
+    SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+
+    auto* timer = form->Create<TTimer>();
+    timer->SetInterval(10);
+    timer->OnTimer = [timer](TObject*) {
+        timer->SetEnabled(false);
+        throw TForeignFailure{};
+    };
+    PumpMessagesUntil([&] { return errors.Messages.size() >= 2; }, 2000);
+
+    form->OnCreate = [](TObject*) { throw TForeignFailure{}; };
+    form->DoCreate();
+    Application->Synchronize([] { throw TForeignFailure{}; });
+    std::atomic<bool> workerDone{false};
+    std::thread worker([&] {
+        Application->Synchronize([] { throw TForeignFailure{}; });
+        workerDone = true;
+    });
+    PumpMessagesUntil([&] { return workerDone.load(); }, 3000);
+    worker.join();
+
+    EXPECT_EQ(errors.Messages, std::vector<std::string>(5, "Unknown error"));
+    EXPECT_TRUE(IsWindow(button->Handle()));
 }

@@ -3,7 +3,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/Button.h"
-#include "ui/MessagePump.h"
+#include "tests/support/MessagePump.h"
 
 TEST(Form, IsOwnedByTheApplicationWindowWithOuterBoundsAndDefaultLook) {
     TScratchForm form;

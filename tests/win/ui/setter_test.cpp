@@ -8,7 +8,7 @@
 #include "ui/CheckBox.h"
 #include "ui/Edit.h"
 #include "ui/ListBox.h"
-#include "ui/MessagePump.h"
+#include "tests/support/MessagePump.h"
 
 namespace {
 RECT ChildRect(HWND window) {

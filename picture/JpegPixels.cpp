@@ -1,27 +1,11 @@
 // Pixel buffers for decoded pictures.
-#include "ui/JpegPixels.h"
+#include "picture/JpegPixels.h"
 
 #include <cstring>
 #include <new>
 #include <string>
 
-#include "ui/JpegError.h"
-
-std::size_t BgrStride(int width, int bytesPerPixel) {
-    return (static_cast<std::size_t>(width) * bytesPerPixel + 3) & ~static_cast<std::size_t>(3);
-}
-
-BITMAPINFO TopDownBgrInfo(int width, int height, int bytesPerPixel) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // negative: the first row in memory is the top row
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bytesPerPixel * 8);
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(BgrStride(width, bytesPerPixel) * static_cast<std::size_t>(height));
-    return info;
-}
+#include "picture/JpegError.h"
 
 TBgrImage::TBgrImage(int width, int height, int bytesPerPixel) {
     CheckJpegPictureSize(width, height);

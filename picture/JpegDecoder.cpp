@@ -1,11 +1,11 @@
 // Full-size JPEG decoding through libjpeg, with its memory, scan count and error exits kept in check.
-#include "ui/JpegDecoder.h"
+#include "picture/JpegDecoder.h"
 
 #include <optional>
 #include <vector>
 
-#include "ui/JpegError.h"
-#include "ui/JpegLimits.h"
+#include "picture/JpegError.h"
+#include "picture/JpegLimits.h"
 
 namespace {
 

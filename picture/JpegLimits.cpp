@@ -1,10 +1,10 @@
 // The picture size limit and the count of decoding work.
-#include "ui/JpegLimits.h"
+#include "picture/JpegLimits.h"
 
 #include <algorithm>
 #include <string>
 
-#include "ui/JpegError.h"
+#include "picture/JpegError.h"
 
 void CheckJpegPictureSize(std::int64_t width, std::int64_t height) {
     if (width <= 0 || height <= 0) throw EJPEG("JPEG picture has no pixels");

@@ -6,14 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/JpegLimits.h"
-
-// Bytes of one row of 3 (blue-green-red) or 4 (blue-green-red-unused) bytes per pixel, padded to a
-// multiple of four as bitmaps need.
-std::size_t BgrStride(int width, int bytesPerPixel = 3);
-
-// Describes a top-down 24-bit or 32-bit bitmap of the given size.
-BITMAPINFO TopDownBgrInfo(int width, int height, int bytesPerPixel = 3);
+#include "picture/JpegLimits.h"
+#include "ui/BitmapLayout.h"
 
 // Blue-green-red pixel rows of 3 or 4 bytes per pixel, top row first, each BgrStride bytes long:
 // the memory layout of a top-down bitmap. Copies copy the pixels.

@@ -1,12 +1,12 @@
 // TJPEGImage: loading, stretched drawing, bitmap hand-over and saving of JPEG pictures.
-#include "ui/JpegImage.h"
+#include "picture/JpegImage.h"
 
 #include <cstring>
 #include <utility>
 
-#include "ui/JpegDecoder.h"
-#include "ui/JpegEncoder.h"
-#include "ui/JpegFileBytes.h"
+#include "picture/JpegDecoder.h"
+#include "picture/JpegEncoder.h"
+#include "sys/FileBytes.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void StretchPixels(HDC dc, const RECT& r, const TBgrImage& pixels) {
 }  // namespace
 
 void TJPEGImage::LoadFromFile(const std::string& path) {
-    std::vector<std::uint8_t> bytes = ReadJpegFileBytes(path);
+    std::vector<std::uint8_t> bytes = ReadFileBytes(path);
     TJpegHeader header;
     if (!bytes.empty()) header = ReadJpegHeader(bytes.data(), bytes.size());
     m_jpeg = std::move(bytes);
@@ -119,10 +119,10 @@ void TJPEGImage::AssignBitmap(HBITMAP bitmap) {
 
 void TJPEGImage::SaveToFile(const std::string& path) const {
     if (Empty()) {
-        WriteJpegFileBytes(path, {});
+        WriteFileBytes(path, {});
         return;
     }
-    WriteJpegFileBytes(path, EncodeJpeg(DecodedPixels(), m_progressive));
+    WriteFileBytes(path, EncodeJpeg(DecodedPixels(), m_progressive));
 }
 
 TBitmapHandle TJPEGImage::ToBitmap() const {

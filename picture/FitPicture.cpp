@@ -1,12 +1,12 @@
 // FitPictureFile: load, scale into a screen-format bitmap, take its pixels over and save.
-#include "app/FitPicture.h"
+#include "picture/FitPicture.h"
 
 #include <windows.h>
 
-#include "app/FitScale.h"
+#include "picture/FitScale.h"
 #include "sys/mysys.h"
 #include "ui/GdiObjects.h"
-#include "ui/JpegImage.h"
+#include "picture/JpegImage.h"
 
 void FitPictureFile(const std::string& Source, const std::string& Target, int MaxWidth, int MaxHeight) {
     if (!FileExists(Source)) return;

@@ -1,5 +1,5 @@
 // Fitting a picture's size into a box: the scale rule and its rounding.
-#include "app/FitScale.h"
+#include "picture/FitScale.h"
 
 #include <algorithm>
 #include <cmath>

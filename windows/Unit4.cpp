@@ -1,5 +1,5 @@
 // TForm4: the file type registration window's frame: caption, place, size and border.
-#include "sys/Unit4.h"
+#include "windows/Unit4.h"
 
 TForm4* Form4 = nullptr;
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "ui/JpegLimits.h"
+#include "picture/JpegLimits.h"
 
 struct TJpegHeader {
     int width = 0;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "ui/GdiObjects.h"
-#include "ui/JpegError.h"
-#include "ui/JpegPixels.h"
+#include "picture/JpegError.h"
+#include "picture/JpegPixels.h"
 
 // Holds either the bytes of a loaded JPEG file (decoded only when drawn, converted or saved) or
 // the pixels taken over from a bitmap. Copying copies the data, so a picture control that takes a

@@ -1,53 +1,54 @@
 // Reads and writes whole files through kernel32, reporting failures as the file layer's errors.
-#include "ui/JpegFileBytes.h"
-
-#include <windows.h>
+#include "sys/FileBytes.h"
 
 #include <algorithm>
+#include <new>
 
 #include "sys/SysError.h"
 #include "sys/UniqueHandle.h"
 
 namespace {
 
-// JPEG data is handed to libjpeg with a 32-bit length, so larger files are refused.
-constexpr std::uint64_t kMaxJpegFileSize = 0x7FFFFFFFull;
+// Bytes handed to one ReadFile or WriteFile call.
 constexpr DWORD kIoBlock = 16 * 1024 * 1024;
 
-[[noreturn]] void RaiseOpenError(const std::string& path, DWORD error) {
-    throw EFOpenError("Cannot open file \"" + path + "\". " + SysErrorMessage(error));
+[[noreturn]] void RaiseOpenError(const std::string& path, const std::string& reason) {
+    throw EFOpenError("Cannot open file \"" + path + "\". " + reason);
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadJpegFileBytes(const std::string& path) {
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.Valid()) RaiseOpenError(path, GetLastError());
+    if (!file.Valid()) RaiseOpenError(path, SysErrorMessage(GetLastError()));
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size)) RaiseOpenError(path, GetLastError());
-    if (static_cast<std::uint64_t>(size.QuadPart) > kMaxJpegFileSize)
-        throw EFOpenError("Cannot open file \"" + path + "\". The file is 2 GB or larger");
+    if (!GetFileSizeEx(file.Get(), &size)) RaiseOpenError(path, SysErrorMessage(GetLastError()));
+    return ReadOpenFileBytes(file.Get(), static_cast<std::uint64_t>(size.QuadPart), path);
+}
 
+std::vector<std::uint8_t> ReadOpenFileBytes(HANDLE file, std::uint64_t size, const std::string& path) {
+    if (size >= kMaxWholeFileSize) RaiseOpenError(path, "The file is 2 GB or larger");
     std::vector<std::uint8_t> bytes;
     try {
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        bytes.resize(static_cast<std::size_t>(size));
     } catch (const std::bad_alloc&) {
-        RaiseOpenError(path, ERROR_NOT_ENOUGH_MEMORY);
+        RaiseOpenError(path, SysErrorMessage(ERROR_NOT_ENOUGH_MEMORY));
     }
     std::size_t done = 0;
     while (done < bytes.size()) {
         const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kIoBlock));
         DWORD got = 0;
-        if (!ReadFile(file.Get(), bytes.data() + done, want, &got, nullptr)) RaiseOpenError(path, GetLastError());
-        if (got == 0) break;  // the file shrank meanwhile: keep what was there
+        if (!ReadFile(file, bytes.data() + done, want, &got, nullptr))
+            RaiseOpenError(path, SysErrorMessage(GetLastError()));
+        // The file shrank after its size was taken: what is left would be a different file.
+        if (got == 0) RaiseOpenError(path, SysErrorMessage(ERROR_HANDLE_EOF));
         done += got;
     }
-    bytes.resize(done);
     return bytes;
 }
 
-void WriteJpegFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())

@@ -1,5 +1,5 @@
 // libjpeg's error exits as EJPEG exceptions; warnings counted, never printed.
-#include "ui/JpegError.h"
+#include "picture/JpegError.h"
 
 EJPEG::EJPEG(int code) : std::runtime_error("JPEG error #" + std::to_string(code)), m_code(code) {}
 

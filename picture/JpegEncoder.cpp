@@ -1,10 +1,10 @@
 // JPEG encoding through libjpeg into memory.
-#include "ui/JpegEncoder.h"
+#include "picture/JpegEncoder.h"
 
 #include <cstdlib>
 
-#include "ui/JpegError.h"
-#include "ui/JpegPixels.h"
+#include "picture/JpegError.h"
+#include "picture/JpegPixels.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The message pump used while waiting for windows, timers and hand-overs to do their work.
-#include "ui/MessagePump.h"
+#include "tests/support/MessagePump.h"
 
 bool DrainMessages() {
     MSG message;

@@ -1,0 +1,24 @@
+// The viewer's fixed names and numbers: temporary files, fitting boxes, the wide-screen threshold
+// and the main window's title.
+#pragma once
+
+// Base name of the extraction's outputs in the temporary folder: Tempsx.jpg, Tempsx.wav, Tempsxcop.jpg.
+constexpr char kTempBaseName[] = "Tempsx";
+constexpr char kTempPictureFile[] = "Tempsx.jpg";
+constexpr char kTempSoundFile[] = "Tempsx.wav";
+constexpr char kTempMakerPictureFile[] = "Tempsxcop.jpg";
+// The maker's text was once written here; nothing writes it now, start-up still removes it.
+constexpr char kTempMakerTextFile[] = "Tempsxcop.txt";
+// The fitted copy, removed right after each use.
+constexpr char kTempFittedFile[] = "Tempsxconvert.jpg";
+
+// Screens at least this wide get the larger layout and the larger picture box.
+constexpr int kWideScreenWidth = 1024;
+
+// The boxes pictures are fitted into (width, height).
+constexpr int kPictureBoxWidth = 400, kPictureBoxHeight = 300;
+constexpr int kWidePictureBoxWidth = 680, kWidePictureBoxHeight = 500;
+constexpr int kMakerPictureBoxWidth = 225, kMakerPictureBoxHeight = 57;
+
+// The main window's title; the maker's credit follows it.
+constexpr char kMainCaption[] = "Сонпик Просмотрщик  1.2                              ";

@@ -1,0 +1,21 @@
+// Whole-file reading and writing through kernel32, with the file layer's errors.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Files of this size or more are refused: positions and lengths are kept below 2 GiB.
+constexpr std::uint64_t kMaxWholeFileSize = 0x80000000ull;
+
+// The whole file, read while others may read it but not write it. EFOpenError when it cannot be
+// opened, is 2 GiB or larger, or cannot be read to the end (a file that shrinks while it is read
+// is an error, never a silently shorter copy).
+std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
+// Reads exactly size bytes from an open file's current position; EFOpenError naming path when
+// reading fails or the file ends sooner (it was cut short after its size was taken).
+std::vector<std::uint8_t> ReadOpenFileBytes(HANDLE file, std::uint64_t size, const std::string& path);
+// Creates or replaces the file with these bytes; EFOpenError when it cannot be created,
+// EInOutError when writing or closing fails.
+void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
