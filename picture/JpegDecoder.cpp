@@ -1,17 +1,13 @@
 // Full-size JPEG decoding through libjpeg, with its memory, scan count and error exits kept in check.
 #include "picture/JpegDecoder.h"
 
-#include <optional>
 #include <vector>
 
 #include "picture/JpegError.h"
 #include "picture/JpegLimits.h"
+#include "picture/JpegScanCounter.h"
 
 namespace {
-
-// Memory libjpeg may take for its own whole-picture buffers (progressive coefficients); beyond it
-// libjpeg stops with an error instead of asking the system for more.
-constexpr long kJpegLibraryMemory = 1024L * 1024 * 1024;
 
 // A decompressor whose libjpeg state is destroyed on every way out, the error exit included.
 class TDecompressor {
@@ -20,9 +16,8 @@ public:
         m_info.err = InstallJpegErrorManager(m_error);
         jpeg_create_decompress(&m_info);
         m_info.mem->max_memory_to_use = kJpegLibraryMemory;
-        m_progress.progress_monitor = CountScans;
-        m_info.progress = &m_progress;
-        if (size > 0x7FFFFFFFu) throw EJPEG("JPEG file too large");
+        m_info.progress = &m_scans;
+        if (size > kMaxJpegDataSize) throw EJPEG("JPEG file too large");
         jpeg_mem_src(&m_info, data, static_cast<unsigned long>(size));
     }
     ~TDecompressor() { jpeg_destroy_decompress(&m_info); }
@@ -32,33 +27,8 @@ public:
     jpeg_decompress_struct& Info() { return m_info; }
 
 private:
-    // libjpeg reports progress before each step of taking in the file; a new scan number means
-    // its header has just been read, with the scan's components and band.
-    struct TScanProgress : jpeg_progress_mgr {
-        int lastScan = 0;
-        std::optional<TJpegScanWork> work;  // from the first scan on, when the size is known
-    };
-    static void CountScans(j_common_ptr common) {
-        auto* info = reinterpret_cast<j_decompress_ptr>(common);
-        auto* progress = static_cast<TScanProgress*>(info->progress);
-        if (info->input_scan_number == progress->lastScan || info->comps_in_scan <= 0) return;
-        progress->lastScan = info->input_scan_number;
-        if (info->input_scan_number > kMaxJpegScans)
-            throw EJPEG("JPEG picture has more than " + std::to_string(kMaxJpegScans) + " scans");
-        std::uint64_t blocks = 0;
-        for (int i = 0; i < info->comps_in_scan && i < MAX_COMPS_IN_SCAN; ++i) {
-            const jpeg_component_info* component = info->cur_comp_info[i];
-            if (component) blocks += static_cast<std::uint64_t>(component->width_in_blocks) * component->height_in_blocks;
-        }
-        // Sequential scans carry the whole band; progressive ones name theirs.
-        const bool progressive = info->progressive_mode != FALSE;
-        if (!progress->work)
-            progress->work.emplace(static_cast<std::uint64_t>(info->image_width) * info->image_height);
-        progress->work->AddScan(blocks, progressive ? info->Ss : 0, progressive ? info->Se : 63);
-    }
-
     jpeg_error_mgr m_error{};
-    TScanProgress m_progress{};
+    TJpegScanCounter m_scans;
     jpeg_decompress_struct m_info{};  // owned libjpeg state
 };
 

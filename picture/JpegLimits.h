@@ -1,4 +1,6 @@
-// How large a JPEG picture and how much decoding work the program accepts, free of any platform.
+// The limits the JPEG decoder works within (picture size, scans, decoding work, memory), free of
+// any platform and in one place for the viewer's decoder and for the command-line tool's check,
+// which must judge pictures exactly as the viewer does.
 #pragma once
 #include <cstdint>
 
@@ -10,6 +12,13 @@ constexpr std::int64_t kMaxJpegPixels = 100'000'000;
 // Most scans a picture may have. Ordinary progressive files have about ten; a file made of
 // thousands of tiny scans would otherwise keep the decoder busy for minutes.
 constexpr int kMaxJpegScans = 1000;
+
+// Memory libjpeg may take for its own whole-picture buffers (progressive coefficients); beyond it
+// libjpeg stops with an error instead of asking the system for more.
+constexpr long kJpegLibraryMemory = 1024L * 1024 * 1024;
+
+// Largest JPEG data handed to libjpeg, whose memory source counts in 32-bit unsigned long.
+constexpr std::uint64_t kMaxJpegDataSize = 0x7FFFFFFFu;
 
 // Raises EJPEG when a picture of this size must not be decoded or held.
 void CheckJpegPictureSize(std::int64_t width, std::int64_t height);

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each of them for a bounded time.
-#   tools/fuzz.sh [SECONDS] [TARGET...]   targets: marker_search wav_check jpeg_limits (default: all)
+#   tools/fuzz.sh [SECONDS] [TARGET...]   targets (default: all):
+#     marker_search  the fast marker search against the plain one
+#     wav_check      the WAV header check
+#     jpeg_limits    JPEG header reading, the size limit and the scan and work limits
+#     sonpix_check   the sonpix tool's full check (libjpeg included) on arbitrary bytes
 # Each target keeps its corpus in build/fuzz/<target>; seeds come from sox and ImageMagick.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,7 +13,7 @@ OUT=$BUILD/fuzz
 SECONDS_EACH=${1:-60}
 shift || true
 TARGETS=("$@")
-[ ${#TARGETS[@]} -gt 0 ] || TARGETS=(marker_search wav_check jpeg_limits)
+[ ${#TARGETS[@]} -gt 0 ] || TARGETS=(marker_search wav_check jpeg_limits sonpix_check)
 FLAGS=(-std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$ROOT")
 mkdir -p "$OUT"
 
@@ -20,7 +24,12 @@ build() {  # target
     wav_check) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/wav_check_fuzzer.cpp" "$ROOT/sound/WavCheck.cpp" \
                    "$ROOT/sound/WavCodecRules.cpp" -o "$OUT/wav_check_fuzzer" ;;
     jpeg_limits) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/jpeg_limits_fuzzer.cpp" "$ROOT/picture/JpegDecoder.cpp" \
-                     "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" -ljpeg -o "$OUT/jpeg_limits_fuzzer" ;;
+                     "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" "$ROOT/picture/JpegScanCounter.cpp" \
+                     -ljpeg -o "$OUT/jpeg_limits_fuzzer" ;;
+    sonpix_check) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/sonpix_check_fuzzer.cpp" "$ROOT"/cli/*.cpp \
+                      "$ROOT/picture/JpegHeaderCheck.cpp" "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" "$ROOT/picture/JpegScanCounter.cpp" \
+                      "$ROOT/container/SonpixLayout.cpp" "$ROOT/sound/WavCheck.cpp" "$ROOT/sound/WavCodecRules.cpp" \
+                      -ljpeg -o "$OUT/sonpix_check_fuzzer" ;;
     *) echo "unknown fuzz target $1" >&2; return 1 ;;
     esac
 }
@@ -50,8 +59,8 @@ for target in "${TARGETS[@]}"; do
     mkdir -p "$corpus"
     seed "$target" "$corpus"
     dict=()
-    [ "$target" != marker_search ] || dict=(-dict="$ROOT/tests/host/fuzz/sonpix.dict")
+    case $target in marker_search|sonpix_check) dict=(-dict="$ROOT/tests/host/fuzz/sonpix.dict") ;; esac
     echo "== $target for $SECONDS_EACH s"
-    "$OUT/${target}_fuzzer" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=2560 \
+    "$OUT/${target}_fuzzer" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=3072 \
         -artifact_prefix="$OUT/${target}-" "${dict[@]}" "$corpus"
 done

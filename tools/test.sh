@@ -2,7 +2,7 @@
 # Installs and builds what is needed, then runs every test: the host unit tests (sanitizers),
 # a bounded fuzzing run, and the Windows tests under Wine on the project's own Xvfb.
 # Ends with one line "N passed, N failed" and a non-zero exit code on any failure.
-#   FUZZ_SECONDS (default 20) bounds the fuzzing run of each of the three fuzz targets.
+#   FUZZ_SECONDS (default 20) bounds the fuzzing run of each of the four fuzz targets.
 #   CORPUS_FILES (default 200) is the number of hostile files the viewer is given in one run.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -49,7 +49,11 @@ echo "== host tests"
 "$BUILD/host/host_tests" --gtest_output=xml:"$RESULTS/host.xml" >"$RESULTS/host.log" 2>&1
 rc=$?; tail -n 3 "$RESULTS/host.log"; count_report host_tests "$RESULTS/host.xml" $rc
 
-for target in marker_search wav_check jpeg_limits; do
+echo "== sonpix tool tests"
+"$BUILD/host/cli_tests" --gtest_output=xml:"$RESULTS/cli.xml" >"$RESULTS/cli.log" 2>&1
+rc=$?; tail -n 3 "$RESULTS/cli.log"; count_report cli_tests "$RESULTS/cli.xml" $rc
+
+for target in marker_search wav_check jpeg_limits sonpix_check; do
     echo "== fuzzing $target for ${FUZZ_SECONDS:-20} s"
     if "$ROOT/tools/fuzz.sh" "${FUZZ_SECONDS:-20}" "$target" >"$RESULTS/fuzz-$target.log" 2>&1; then
         PASSED=$((PASSED + 1)); grep -E '^Done' "$RESULTS/fuzz-$target.log" | tail -n 1
@@ -57,6 +61,7 @@ for target in marker_search wav_check jpeg_limits; do
         FAILED=$((FAILED + 1)); FAILED_NAMES+=("$target fuzzer"); tail -n 30 "$RESULTS/fuzz-$target.log"
     fi
 done
+
 
 echo "== Windows tests under Wine"
 source "$ROOT/tools/wine.sh"
