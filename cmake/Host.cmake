@@ -3,13 +3,18 @@
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 add_compile_options(-Wall -Wextra)
 
+# The JPEG codec's limits and error exits use Debian's libjpeg-turbo on the host.
+find_package(JPEG REQUIRED)
+
 list(TRANSFORM SONPIX_PURE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 add_library(sonpix_pure STATIC ${SONPIX_PURE_SOURCES})
 target_include_directories(sonpix_pure PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(sonpix_pure PRIVATE -O2)
+target_link_libraries(sonpix_pure PUBLIC JPEG::JPEG)
 
 add_library(sonpix_pure_checked STATIC ${SONPIX_PURE_SOURCES})
 target_include_directories(sonpix_pure_checked PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(sonpix_pure_checked PUBLIC JPEG::JPEG)
 target_compile_options(sonpix_pure_checked PUBLIC ${SANITIZE})
 target_link_options(sonpix_pure_checked PUBLIC ${SANITIZE})
 

@@ -85,6 +85,48 @@ foreach(dir ${WIN_TEST_DIRS})
   endif()
 endforeach()
 
+# Compressed WAV files made by a real encoder (Debian's sox) at build time, for the sound tests:
+# name, then sox's output options.
+set(SOX_WAVS
+  "ms_adpcm_mono_8000|-r 8000 -c 1 -e ms-adpcm"
+  "ms_adpcm_stereo_22050|-r 22050 -c 2 -e ms-adpcm"
+  "ima_adpcm_mono_11025|-r 11025 -c 1 -e ima-adpcm"
+  "ima_adpcm_stereo_44100|-r 44100 -c 2 -e ima-adpcm"
+  "gsm_mono_8000|-r 8000 -c 1 -e gsm-full-rate"
+  "mu_law_stereo_8000|-r 8000 -c 2 -e u-law"
+  "a_law_mono_22050|-r 22050 -c 1 -e a-law")
+find_program(SOX_PROGRAM sox)
+if(SOX_PROGRAM AND TARGET win_sound_tests)
+  set(sox_outputs)
+  foreach(entry ${SOX_WAVS})
+    string(REPLACE "|" ";" parts "${entry}")
+    list(GET parts 0 name)
+    list(GET parts 1 options)
+    separate_arguments(options UNIX_COMMAND "${options}")
+    set(out ${CMAKE_BINARY_DIR}/sox/${name}.wav)
+    add_custom_command(OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/sox
+      COMMAND ${SOX_PROGRAM} -q -n ${options} ${out} synth 0.6 sine 440 vol 0.5
+      VERBATIM)
+    list(APPEND sox_outputs ${out})
+  endforeach()
+  add_custom_target(sox_wavs DEPENDS ${sox_outputs})
+  add_dependencies(win_sound_tests sox_wavs)
+endif()
+
+# A CMYK picture made by ImageMagick, as print workflows write them, for the picture tests.
+find_program(MAGICK_CONVERT convert)
+if(MAGICK_CONVERT AND TARGET win_picture_tests)
+  set(cmyk_out ${CMAKE_BINARY_DIR}/magick/cmyk_quadrants.jpg)
+  add_custom_command(OUTPUT ${cmyk_out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/magick
+    COMMAND ${MAGICK_CONVERT} ( -size 32x32 xc:red xc:lime +append ) ( -size 32x32 xc:blue xc:white +append )
+            -append -colorspace CMYK -quality 95 ${cmyk_out}
+    VERBATIM)
+  add_custom_target(magick_pictures DEPENDS ${cmyk_out})
+  add_dependencies(win_picture_tests magick_pictures)
+endif()
+
 # Sample generation: one exe per .cpp.
 foreach(folder tools/samples)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
@@ -94,6 +136,14 @@ foreach(folder tools/samples)
     target_link_libraries(${name} PRIVATE sonpix_app_lib sonpix_test_support)
   endforeach()
 endforeach()
+
+# The hostile-corpus run: the real viewer driven from outside through the black-box tests' probes.
+set(E2E_PROBES ViewerProcess WindowProbe MessageBoxProbe Deadline ScratchFolder)
+list(TRANSFORM E2E_PROBES PREPEND ${CMAKE_SOURCE_DIR}/tests/win/e2e/)
+list(TRANSFORM E2E_PROBES APPEND .cpp)
+add_executable(hostile_corpus ${CMAKE_SOURCE_DIR}/tests/e2e/corpus/hostile_corpus.cpp ${E2E_PROBES})
+target_link_libraries(hostile_corpus PRIVATE sonpix_sys sonpix_test_support psapi)
+add_dependencies(hostile_corpus SonpixViewer)
 
 # Benchmarks: the shared ones (bench/host also builds natively) and the Windows-only ones.
 file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/host/*.cpp ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "picture/JpegError.h"
-#include "picture/JpegPixels.h"
+#include "picture/JpegLimits.h"
+#include "picture/JpegScanCounter.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ public:
         m_info.err = InstallJpegErrorManager(m_error);
         jpeg_create_decompress(&m_info);
         m_info.mem->max_memory_to_use = kJpegLibraryMemory;
-        m_progress.progress_monitor = StopAfterTooManyScans;
-        m_info.progress = &m_progress;
+        m_info.progress = &m_scans;
         if (size > kMaxJpegDataSize) throw EJPEG("JPEG file too large");
         jpeg_mem_src(&m_info, data, static_cast<unsigned long>(size));
     }
@@ -27,17 +27,43 @@ public:
     jpeg_decompress_struct& Info() { return m_info; }
 
 private:
-    // libjpeg reports progress at every new scan while it takes in a progressive file.
-    static void StopAfterTooManyScans(j_common_ptr common) {
-        auto* info = reinterpret_cast<j_decompress_ptr>(common);
-        if (info->input_scan_number > kMaxJpegScans)
-            throw EJPEG("JPEG picture has more than " + std::to_string(kMaxJpegScans) + " scans");
-    }
-
     jpeg_error_mgr m_error{};
-    jpeg_progress_mgr m_progress{};
+    TJpegScanCounter m_scans;
     jpeg_decompress_struct m_info{};  // owned libjpeg state
 };
+
+// Ink to light: a CMYK pixel as the red, green and blue a print of it reflects. Files with
+// Adobe's marker (all YCCK files and the CMYK files that Adobe's and most other programs write)
+// store every ink inverted, 255 meaning none; others store the ink itself.
+void CmykRowToBgr(const JSAMPLE* cmyk, std::uint8_t* bgr, int width, int bytesPerPixel, bool inverted) {
+    for (int x = 0; x < width; ++x, cmyk += 4, bgr += bytesPerPixel) {
+        unsigned c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        // Each value is now the light the ink lets through; two layers multiply.
+        bgr[0] = static_cast<std::uint8_t>((y * k + 127) / 255);
+        bgr[1] = static_cast<std::uint8_t>((m * k + 127) / 255);
+        bgr[2] = static_cast<std::uint8_t>((c * k + 127) / 255);
+        if (bytesPerPixel == 4) bgr[3] = 0;
+    }
+}
+
+// Reads the rows of a four-colour picture one by one and converts them into the target.
+void ReadCmykRows(jpeg_decompress_struct& info, const TBgrTarget& rows, int bytesPerPixel) {
+    const bool inverted = info.saw_Adobe_marker != FALSE;
+    std::vector<JSAMPLE> line(static_cast<std::size_t>(info.output_width) * 4);
+    JSAMPROW lineRow = line.data();
+    while (info.output_scanline < info.output_height) {
+        const JDIMENSION y = info.output_scanline;
+        if (jpeg_read_scanlines(&info, &lineRow, 1) != 1) continue;
+        CmykRowToBgr(line.data(), rows.firstRow + rows.stride * static_cast<std::size_t>(y),
+                     static_cast<int>(info.output_width), bytesPerPixel, inverted);
+    }
+}
 
 }  // namespace
 
@@ -60,13 +86,19 @@ void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, c
 
     info.dct_method = JDCT_ISLOW;
     info.do_fancy_upsampling = TRUE;
-    // The bitmap's own byte order, so that no conversion pass over the picture follows.
-    info.out_color_space = bytesPerPixel == 4 ? JCS_EXT_BGRX : JCS_EXT_BGR;
+    // The bitmap's own byte order, so that no conversion pass over the picture follows. libjpeg
+    // gives four-colour pictures (CMYK, and YCCK turned into CMYK) only as ink, converted here.
+    const bool fourColour = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = fourColour ? JCS_CMYK : bytesPerPixel == 4 ? JCS_EXT_BGRX : JCS_EXT_BGR;
     jpeg_start_decompress(&info);
 
     const int width = static_cast<int>(info.output_width);
     const int height = static_cast<int>(info.output_height);
     const TBgrTarget rows = target(width, height);
+    if (fourColour) {
+        ReadCmykRows(info, rows, bytesPerPixel);
+        return;
+    }
     std::vector<JSAMPROW> rowPointers(static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y) rowPointers[y] = rows.firstRow + rows.stride * static_cast<std::size_t>(y);
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "picture/JpegLimits.h"  // kMaxJpegScans
+#include "picture/JpegLimits.h"
 
 struct TJpegHeader {
     int width = 0;
@@ -25,5 +25,6 @@ using TBgrTargetProvider = std::function<TBgrTarget(int width, int height)>;
 
 // Decodes at full size with the accurate integer inverse DCT and smooth upsampling, colour and
 // grey pictures alike, into blue-green-red pixels of 3 bytes or of 4 (the fourth unused). EJPEG
-// on a fatal decoder error, a refused size or more than kMaxJpegScans scans.
+// on a fatal decoder error, a refused size, more than kMaxJpegScans scans or more work than
+// TJpegScanWork allows.
 void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target);

@@ -8,7 +8,9 @@
 #include <new>
 #include <stdexcept>
 
+#include "picture/JpegError.h"
 #include "picture/JpegLimits.h"
+#include "picture/JpegScanCounter.h"
 
 namespace {
 
@@ -28,12 +30,6 @@ public:
 void IgnoreOutput(j_common_ptr) {}
 void IgnoreMessage(j_common_ptr, int) {}
 
-void StopAfterTooManyScans(j_common_ptr common) {
-    auto* info = reinterpret_cast<j_decompress_ptr>(common);
-    if (info->input_scan_number > kMaxJpegScans)
-        throw EJpegRefused("the picture has more than " + std::to_string(kMaxJpegScans) + " scans");
-}
-
 // A decompressor set up as the viewer's: quiet errors as exceptions, its memory and scan limits.
 class TDecompressor {
 public:
@@ -45,8 +41,7 @@ public:
         m_info.err = &m_error;
         jpeg_create_decompress(&m_info);
         m_info.mem->max_memory_to_use = kJpegLibraryMemory;
-        m_progress.progress_monitor = StopAfterTooManyScans;
-        m_info.progress = &m_progress;
+        m_info.progress = &m_scans;
         if (size > kMaxJpegDataSize) throw EJpegRefused("the JPEG data are 2 GB or larger");
         jpeg_mem_src(&m_info, data, static_cast<unsigned long>(size));
     }
@@ -57,7 +52,7 @@ public:
 
 private:
     jpeg_error_mgr m_error{};
-    jpeg_progress_mgr m_progress{};
+    TJpegScanCounter m_scans;  // the viewer's scan and work limits
     jpeg_decompress_struct m_info{};  // owned libjpeg state
 };
 
@@ -110,13 +105,17 @@ std::string FindJpegFault(const std::uint8_t* data, std::size_t size) {
                    " pixels; the viewer shows at most " + std::to_string(kMaxJpegPixels / 1'000'000) + " megapixels)";
         info.dct_method = JDCT_ISLOW;
         info.do_fancy_upsampling = TRUE;
-        info.out_color_space = JCS_EXT_BGR;
+        // Four-colour pictures come out as ink, which the viewer turns into light itself.
+        const bool fourColour = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+        info.out_color_space = fourColour ? JCS_CMYK : JCS_EXT_BGR;
         // Sets up every stage of the output and, for a picture of several scans, reads all of
         // them with the scan limit watching.
         jpeg_start_decompress(&info);
         return std::string();
     } catch (const EJpegRefused& refused) {
         return refused.what();
+    } catch (const EJPEG& limit) {  // the scan and work limits, worded as the viewer words them
+        return limit.what();
     } catch (const std::bad_alloc&) {
         return "not enough memory to decode the picture";
     }

@@ -1,4 +1,4 @@
-// Pixel buffers for decoded pictures and the picture size limit.
+// Pixel buffers for decoded pictures.
 #include "picture/JpegPixels.h"
 
 #include <cstring>
@@ -6,13 +6,6 @@
 #include <string>
 
 #include "picture/JpegError.h"
-
-void CheckJpegPictureSize(std::int64_t width, std::int64_t height) {
-    if (width <= 0 || height <= 0) throw EJPEG("JPEG picture has no pixels");
-    if (width * height > kMaxJpegPixels)
-        throw EJPEG("JPEG picture too large (" + std::to_string(width) + " x " + std::to_string(height) +
-                    " pixels; at most " + std::to_string(kMaxJpegPixels / 1'000'000) + " megapixels are shown)");
-}
 
 TBgrImage::TBgrImage(int width, int height, int bytesPerPixel) {
     CheckJpegPictureSize(width, height);

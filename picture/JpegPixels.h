@@ -1,4 +1,4 @@
-// A 24-bit picture in memory, laid out as a top-down device-independent bitmap, and the size limits.
+// A 24-bit picture in memory, laid out as a top-down device-independent bitmap.
 #pragma once
 #include <windows.h>
 
@@ -6,12 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "picture/JpegLimits.h"  // kMaxJpegPixels
+#include "picture/JpegLimits.h"
 #include "ui/BitmapLayout.h"
-
-
-// Raises EJPEG when a picture of this size must not be decoded or held.
-void CheckJpegPictureSize(std::int64_t width, std::int64_t height);
 
 // Blue-green-red pixel rows of 3 or 4 bytes per pixel, top row first, each BgrStride bytes long:
 // the memory layout of a top-down bitmap. Copies copy the pixels.

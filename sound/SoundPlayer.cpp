@@ -44,6 +44,15 @@ void WaitUntilFileReleased(const std::string& fileName) {
     }
 }
 
+// Keeps the platform's wave device driver in memory until the process ends. Its play thread
+// reports the end of a sound and only then returns; a close that comes in between unloads the
+// driver under the returning thread, which then faults. Pinning is the module loader's own
+// reference, nothing this program holds.
+void PinWaveDriver() {
+    HMODULE driver = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "mciwave.dll", &driver);
+}
+
 }  // namespace
 
 TSoundPlayer::TSoundPlayer() {
@@ -98,6 +107,7 @@ void TSoundPlayer::Open() {
                               reinterpret_cast<DWORD_PTR>(&parms));
     if (m_error != 0) throw EMCIDeviceError(MciErrorText(m_error));
     m_deviceId = parms.wDeviceID;
+    PinWaveDriver();
 }
 
 bool TSoundPlayer::StatusItem(DWORD item, DWORD_PTR& value) const {

@@ -2,15 +2,22 @@
 // tests the format fields the player divides by or hands to the sound server unchecked.
 #include "sound/WavCheck.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "sound/WavCodecRules.h"
 
 namespace {
 
 constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint32_t kMaxSampleRate = 384000;  // the highest rate that still plays
+// The lowest rate the platform's sound output takes (its own floor for sound buffers); below
+// about 50 Hz closing a device that still plays waits for ever.
+constexpr std::uint32_t kMinSampleRate = 100;
 constexpr std::uint64_t kRiffHeaderSize = 12;     // "RIFF", size, "WAVE"
 constexpr std::uint64_t kChunkHeaderSize = 8;     // tag, size
 constexpr std::uint64_t kFormatFieldsSize = 16;   // the fields common to every format
+constexpr std::uint64_t kCbSizeEnd = 18;          // the common fields and cbSize
 
 std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t U32(const std::uint8_t* p) {
@@ -51,26 +58,39 @@ std::string ChunkPastEnd(const TChunk& chunk) {
     return "chunk \"" + printable + "\" reaches past the end of the file";
 }
 
-std::string CheckFormatFields(const std::uint8_t* fmt) {
-    const std::uint16_t formatTag = U16(fmt);
-    const std::uint16_t channels = U16(fmt + 2);
-    const std::uint32_t sampleRate = U32(fmt + 4);
-    const std::uint32_t avgBytesPerSec = U32(fmt + 8);
-    const std::uint16_t blockAlign = U16(fmt + 12);
-    const std::uint16_t bitsPerSample = U16(fmt + 14);
-    if (channels == 0) return "the number of channels is 0";
-    if (sampleRate == 0 || sampleRate > kMaxSampleRate)
-        return "the sample rate " + std::to_string(sampleRate) + " Hz is out of range (1 to " +
-               std::to_string(kMaxSampleRate) + " Hz)";
+// Reads the format chunk's fields, cbSize and as much of the extension as the chunk holds.
+bool ReadFormat(const TWavSource& source, const TChunk& chunk, TWavFormat& f) {
+    std::uint8_t fields[kCbSizeEnd];
+    const std::size_t common = static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size, kCbSizeEnd));
+    if (!source.ReadAt(chunk.dataOffset, fields, common)) return false;
+    f.tag = U16(fields);
+    f.channels = U16(fields + 2);
+    f.sampleRate = U32(fields + 4);
+    f.byteRate = U32(fields + 8);
+    f.blockAlign = U16(fields + 12);
+    f.bitsPerSample = U16(fields + 14);
+    f.hasCbSize = common == kCbSizeEnd;
+    if (!f.hasCbSize) return true;
+    f.cbSize = U16(fields + 16);
+    f.extension.resize(static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size - kCbSizeEnd, f.cbSize)));
+    return source.ReadAt(chunk.dataOffset + kCbSizeEnd, f.extension.data(), f.extension.size());
+}
+
+std::string CheckFormatFields(const TWavFormat& f) {
+    if (f.channels == 0) return "the number of channels is 0";
+    if (f.sampleRate < kMinSampleRate || f.sampleRate > kMaxSampleRate)
+        return "the sample rate " + std::to_string(f.sampleRate) + " Hz is out of range (" + std::to_string(kMinSampleRate) +
+               " to " + std::to_string(kMaxSampleRate) + " Hz)";
     // The player works out buffer sizes by dividing by the block alignment; for PCM it
     // recomputes that as channels * bits / 8, which is 0 below one byte per frame.
-    if (blockAlign == 0) return "the block alignment is 0";
-    if (formatTag == kFormatPcm && static_cast<unsigned>(channels) * bitsPerSample < 8)
-        return "a PCM frame of " + std::to_string(channels) + " channel(s) of " +
-               std::to_string(bitsPerSample) + " bits is smaller than one byte";
+    if (f.blockAlign == 0) return "the block alignment is 0";
+    if (f.tag == kFormatPcm && static_cast<unsigned>(f.channels) * f.bitsPerSample < 8)
+        return "a PCM frame of " + std::to_string(f.channels) + " channel(s) of " +
+               std::to_string(f.bitsPerSample) + " bits is smaller than one byte";
     // Positions and the length are converted through the byte rate.
-    if (avgBytesPerSec == 0) return "the byte rate is 0";
-    return std::string();
+    if (f.byteRate == 0) return "the byte rate is 0";
+    // Compressed sound goes through the platform's decoders, which trust the format's own fields.
+    return FindCodecFault(f);
 }
 
 }  // namespace
@@ -96,8 +116,8 @@ std::string FindWavHeaderFault(const TWavSource& source) {
     // negative count) makes it copy from beyond its buffer.
     if (fmt.End() > source.Size()) return "the format chunk reaches past the end of the file";
     if (fmt.size < kFormatFieldsSize) return std::string();  // refused by the player itself
-    std::uint8_t fields[kFormatFieldsSize];
-    if (!source.ReadAt(fmt.dataOffset, fields, sizeof fields)) return std::string();
+    TWavFormat format;
+    if (!ReadFormat(source, fmt, format)) return std::string();
 
     // The data chunk is searched from the end of the format chunk on.
     TChunk data;
@@ -106,5 +126,5 @@ std::string FindWavHeaderFault(const TWavSource& source) {
     case TSearch::brokenChunk: return ChunkPastEnd(data);
     case TSearch::found: break;
     }
-    return CheckFormatFields(fields);
+    return CheckFormatFields(format);
 }

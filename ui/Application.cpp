@@ -25,6 +25,8 @@ std::string ProgramFileName() {
 }  // namespace
 
 std::string ErrorBoxText(const std::string& message) {
+    // Texts from the platform (MCI's among them) often end in a full stop already.
+    if (!message.empty() && message.back() == '.') return message;
     return message + ".";
 }
 

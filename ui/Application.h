@@ -69,5 +69,5 @@ private:
 // The one application object of the program.
 extern TApplication* Application;
 
-// Formats the standard error box text: the message with a full stop appended.
+// Formats the standard error box text: the message with a full stop appended, unless it ends in one.
 std::string ErrorBoxText(const std::string& message);

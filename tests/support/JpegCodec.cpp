@@ -75,6 +75,45 @@ TBytes EncodeRgbJpeg(const TRgbImage& image, int quality, bool progressive) {
     return TBytes(buffer, buffer + size);
 }
 
+TBytes EncodeCmykJpeg(const std::vector<std::uint8_t>& cmyk, int width, int height, TCmykForm form, int quality) {
+    jpeg_error_mgr error;
+    jpeg_compress_struct info{};
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    MakeQuiet(error);
+    info.err = &error;
+    jpeg_create_compress(&info);
+    struct TCleanup {
+        jpeg_compress_struct& info;
+        unsigned char*& buffer;
+        ~TCleanup() {
+            jpeg_destroy_compress(&info);
+            std::free(buffer);
+        }
+    } cleanup{info, buffer};
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = width;
+    info.image_height = height;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_set_colorspace(&info, form == TCmykForm::adobeYcck ? JCS_YCCK : JCS_CMYK);
+    for (int c = 0; c < info.num_components; ++c) info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
+    info.write_Adobe_marker = form == TCmykForm::plainCmyk ? FALSE : TRUE;
+    jpeg_start_compress(&info, TRUE);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 4);
+    while (info.next_scanline < info.image_height) {
+        const std::uint8_t* ink = cmyk.data() + static_cast<std::size_t>(info.next_scanline) * width * 4;
+        for (std::size_t i = 0; i < row.size(); ++i)
+            row[i] = form == TCmykForm::plainCmyk ? ink[i] : static_cast<std::uint8_t>(255 - ink[i]);
+        JSAMPROW rowPointer = row.data();
+        jpeg_write_scanlines(&info, &rowPointer, 1);
+    }
+    jpeg_finish_compress(&info);
+    return TBytes(buffer, buffer + size);
+}
+
 TDecodedJpeg DecodeRgbJpeg(const TBytes& jpeg) {
     jpeg_error_mgr error;
     jpeg_decompress_struct info{};

@@ -17,6 +17,17 @@ public:
 // simple progression script.
 TBytes EncodeRgbJpeg(const TRgbImage& image, int quality, bool progressive);
 
+// How a four-colour JPEG stores its inks.
+enum class TCmykForm {
+    plainCmyk,     // no Adobe marker, the ink itself (0 = none)
+    adobeCmyk,     // Adobe marker, every ink inverted (255 = none), as Adobe's programs and ImageMagick write
+    adobeYcck,     // Adobe marker, inverted inks transformed to YCCK
+};
+
+// A four-colour JPEG, full colour resolution, of `cmyk` (four bytes of ink per pixel, 0 = no
+// ink, rows top first) in the given form.
+TBytes EncodeCmykJpeg(const std::vector<std::uint8_t>& cmyk, int width, int height, TCmykForm form, int quality = 98);
+
 struct TDecodedJpeg {
     TRgbImage image;   // full size, RGB (grey pictures expanded)
     bool progressive = false;

@@ -26,3 +26,9 @@ bool WriteBytesFile(const std::string& path, const TBytes& bytes) {
         return false;
     return file.Close();
 }
+
+std::string FileBesideProgram(const std::string& relative) {
+    char path[MAX_PATH];
+    const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return program.substr(0, program.find_last_of('\\') + 1) + relative;
+}

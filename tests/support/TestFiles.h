@@ -11,3 +11,6 @@
 std::optional<TBytes> ReadBytesFile(const std::string& path);
 // Creates or replaces the file with these bytes; false on failure.
 bool WriteBytesFile(const std::string& path, const TBytes& bytes);
+// The path of a file that the build put beside the running test program (relative may name a
+// sub-folder, with backslashes).
+std::string FileBesideProgram(const std::string& relative);

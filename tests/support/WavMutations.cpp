@@ -78,6 +78,62 @@ TBytes ALaw() {
     return b;
 }
 
+// A compressed sound: the format chunk with its extension (cbSize and what follows), then silent
+// data (all-zero blocks decode to silence in both ADPCM forms).
+struct TCodecFormat {
+    unsigned tag, channels;
+    std::uint32_t rate, avg;
+    unsigned align, bits;
+    TBytes extension;  // after cbSize
+};
+
+TBytes CodecWav(const TCodecFormat& f, std::size_t dataBytes) {
+    TBytes fmt(18);
+    Set16(fmt, 0, f.tag);
+    Set16(fmt, 2, f.channels);
+    Set32(fmt, 4, f.rate);
+    Set32(fmt, 8, f.avg);
+    Set16(fmt, 12, f.align);
+    Set16(fmt, 14, f.bits);
+    Set16(fmt, 16, static_cast<unsigned>(f.extension.size()));
+    fmt.insert(fmt.end(), f.extension.begin(), f.extension.end());
+    TBytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 0, 0, 0, 0};
+    Set32(b, 16, static_cast<std::uint32_t>(fmt.size()));
+    b.insert(b.end(), fmt.begin(), fmt.end());
+    if (fmt.size() % 2) b.push_back(0);
+    const TBytes dataHeader = {'d', 'a', 't', 'a', 0, 0, 0, 0};
+    b.insert(b.end(), dataHeader.begin(), dataHeader.end());
+    Set32(b, b.size() - 4, static_cast<std::uint32_t>(dataBytes));
+    b.resize(b.size() + dataBytes, 0);
+    Set32(b, 4, static_cast<std::uint32_t>(b.size() - 8));
+    return b;
+}
+
+TBytes MsAdpcmExtension(unsigned samplesPerBlock, unsigned coefficients = 7) {
+    TBytes e(4);
+    Set16(e, 0, samplesPerBlock);
+    Set16(e, 2, coefficients);
+    for (const int c : {256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232}) {
+        e.push_back(static_cast<std::uint8_t>(c & 0xFF));
+        e.push_back(static_cast<std::uint8_t>((c >> 8) & 0xFF));
+    }
+    return e;
+}
+
+TBytes ImaExtension(unsigned samplesPerBlock) {
+    TBytes e(2);
+    Set16(e, 0, samplesPerBlock);
+    return e;
+}
+
+// Block sizes and samples per block as sox writes them.
+TBytes MsAdpcm(unsigned channels, unsigned samplesPerBlock, std::size_t dataBytes = 2048) {
+    return CodecWav({2, channels, 8000, 4096 * channels, 256 * channels, 4, MsAdpcmExtension(samplesPerBlock)}, dataBytes);
+}
+TBytes Ima(unsigned channels, unsigned align, unsigned samplesPerBlock, std::size_t dataBytes = 2048) {
+    return CodecWav({0x11, channels, 8000, 4055 * channels, align, 4, ImaExtension(samplesPerBlock)}, dataBytes);
+}
+
 }  // namespace
 
 std::vector<TWavMutation> WavMutationSet() {
@@ -103,6 +159,10 @@ std::vector<TWavMutation> WavMutationSet() {
         {"data size past the file end", Patch32(tone, kDataHeader + 4, 0x7FFFFFF0), V::plays},
         {"RIFF size past the file end", Patch32(tone, 4, 0xFFFFFFF0), V::plays},
         {"PCM block alignment wrong", Patch16(tone, kAlign, 3), V::plays},
+        {"MS ADPCM mono", MsAdpcm(1, 500), V::plays},
+        {"MS ADPCM stereo", MsAdpcm(2, 500), V::plays},
+        {"IMA ADPCM mono", Ima(1, 256, 505), V::plays},
+        {"IMA ADPCM stereo", Ima(2, 512, 505), V::plays},
         // What MCI refuses by itself.
         {"garbage", garbage, V::rejectedByPlayer},
         {"empty", {}, V::rejectedByPlayer},
@@ -124,6 +184,16 @@ std::vector<TWavMutation> WavMutationSet() {
         {"sample rate 768000 (abort in play)", Patch32(Patch32(tone, kRate, 768000), kAvg, 768000 * 2), V::refusedByCheck},
         {"sample rate 0xFFFFFFFF (abort in play)", Patch32(tone, kRate, 0xFFFFFFFF), V::refusedByCheck},
         {"sample rate 0 (play fails)", Patch32(tone, kRate, 0), V::refusedByCheck},
+        {"sample rate 17 (hang in close)", Patch32(tone, kRate, 17), V::refusedByCheck},
+        {"sample rate 40 (hang in close)", Patch32(Patch32(tone, kRate, 40), kAvg, 80), V::refusedByCheck},
         {"byte rate 0, A-law (silent, length unknown)", Patch32(ALaw(), kAvg, 0), V::refusedByCheck},
+        {"MS ADPCM, 0 samples per block (crash in play)", MsAdpcm(1, 0), V::refusedByCheck},
+        {"MS ADPCM, samples past the block", MsAdpcm(1, 4000), V::refusedByCheck},
+        {"MS ADPCM, no coefficients", CodecWav({2, 1, 8000, 4096, 256, 4, MsAdpcmExtension(500, 0)}, 2048), V::refusedByCheck},
+        {"MS ADPCM, no extension", CodecWav({2, 1, 8000, 4096, 256, 4, {}}, 2048), V::refusedByCheck},
+        {"IMA ADPCM stereo, block align 4 (hang)", Ima(2, 4, 505, 1600), V::refusedByCheck},
+        {"IMA ADPCM stereo, block align 4, longer (hang)", Ima(2, 4, 505, 6400), V::refusedByCheck},
+        {"IMA ADPCM, 0 samples per block", Ima(1, 256, 0), V::refusedByCheck},
+        {"IMA ADPCM, samples past the block", Ima(1, 256, 4001), V::refusedByCheck},
     };
 }

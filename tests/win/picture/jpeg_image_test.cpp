@@ -154,4 +154,79 @@ TEST(TJPEGImage, SaveOfALoadedPictureReencodesIt) {
     EXPECT_TRUE(*saved == EncodeRgbJpeg(ReadJpeg(path).image, 90, true));
 }
 
+// Inks of the eight cells of a four-colour test picture and the colour each prints as.
+struct TInkCell {
+    const char* name;
+    std::uint8_t c, m, y, k;
+    int r, g, b;
+};
+const TInkCell kInkCells[] = {
+    {"no ink", 0, 0, 0, 0, 255, 255, 255},     {"cyan", 255, 0, 0, 0, 0, 255, 255},
+    {"magenta", 0, 255, 0, 0, 255, 0, 255},    {"yellow", 0, 0, 255, 0, 255, 255, 0},
+    {"black", 0, 0, 0, 255, 0, 0, 0},          {"magenta and yellow", 0, 255, 255, 0, 255, 0, 0},
+    {"cyan and yellow", 255, 0, 255, 0, 0, 255, 0}, {"half black", 0, 0, 0, 128, 127, 127, 127},
+};
+constexpr int kCell = 16;
+
+// Four-colour pictures (CMYK, YCCK; plain and Adobe's inverted inks) are drawn in the colours
+// their inks print as.
+TEST(TJPEGImage, FourColourPicturesShowTheColoursOfTheirInks) {
+    const int width = 4 * kCell, height = 2 * kCell;
+    std::vector<std::uint8_t> cmyk(static_cast<std::size_t>(width) * height * 4);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const TInkCell& cell = kInkCells[(y / kCell) * 4 + x / kCell];
+            std::uint8_t* p = &cmyk[(static_cast<std::size_t>(y) * width + x) * 4];
+            p[0] = cell.c, p[1] = cell.m, p[2] = cell.y, p[3] = cell.k;
+        }
+    TScratchFolder folder;
+    for (const auto& [formName, form] : {std::pair{"plain CMYK", TCmykForm::plainCmyk},
+                                         std::pair{"Adobe CMYK", TCmykForm::adobeCmyk},
+                                         std::pair{"Adobe YCCK", TCmykForm::adobeYcck}}) {
+        SCOPED_TRACE(formName);
+        ASSERT_TRUE(WriteBytesFile(folder / "cmyk.jpg", EncodeCmykJpeg(cmyk, width, height, form)));
+        TJPEGImage jpeg;
+        jpeg.LoadFromFile(folder / "cmyk.jpg");
+        EXPECT_EQ(jpeg.Width(), width);
+        EXPECT_EQ(jpeg.Height(), height);
+        TBitmapHandle bitmap = jpeg.ToBitmap();
+        ASSERT_TRUE(bitmap);
+        const TRgbImage pixels = BitmapPixels(bitmap.Get());
+        for (int i = 0; i < 8; ++i) {
+            const TInkCell& cell = kInkCells[i];
+            const int x0 = (i % 4) * kCell, y0 = (i / 4) * kCell;
+            const TMeanColour mean = MeanColour(pixels, x0 + 4, y0 + 4, x0 + kCell - 4, y0 + kCell - 4);
+            EXPECT_NEAR(mean[0], cell.r, 6) << cell.name;
+            EXPECT_NEAR(mean[1], cell.g, 6) << cell.name;
+            EXPECT_NEAR(mean[2], cell.b, 6) << cell.name;
+        }
+        // Drawn stretched, as the fitting draws it, the colours are the same.
+        TCanvas canvas(width, height);
+        const TRgbImage drawn = canvas.Draw(jpeg, width, height);
+        const TMeanColour red = MeanColour(drawn, kCell + 4, kCell + 4, 2 * kCell - 4, 2 * kCell - 4);
+        EXPECT_NEAR(red[0], 255, 6);
+        EXPECT_NEAR(red[1], 0, 6);
+    }
+}
+
+// A picture that ImageMagick turned into CMYK, as print workflows make them, shows its colours.
+TEST(TJPEGImage, CmykPictureFromImageMagickShowsItsColours) {
+    const std::string path = FileBesideProgram("magick\\cmyk_quadrants.jpg");
+    ASSERT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path << " was not made by the build";
+    TJPEGImage jpeg;
+    jpeg.LoadFromFile(path);
+    ASSERT_EQ(jpeg.Width(), 64);
+    ASSERT_EQ(jpeg.Height(), 64);
+    TBitmapHandle bitmap = jpeg.ToBitmap();
+    ASSERT_TRUE(bitmap);
+    const TRgbImage pixels = BitmapPixels(bitmap.Get());
+    // Red, lime / blue, white, from the top left.
+    const int expected[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+    for (int q = 0; q < 4; ++q) {
+        const int x0 = (q % 2) * 32, y0 = (q / 2) * 32;
+        const TMeanColour mean = MeanColour(pixels, x0 + 8, y0 + 8, x0 + 24, y0 + 24);
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(mean[c], expected[q][c], 8) << "quadrant " << q << " channel " << c;
+    }
+}
+
 }  // namespace

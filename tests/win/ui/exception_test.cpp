@@ -58,10 +58,22 @@ TEST(ExceptionBoundary, ErrorInTheCreationEventIsReportedAndTheFormStillExists) 
 }
 
 TEST(ExceptionBoundary, StandardBoxShowsTextWithFullStopUnderTheApplicationTitle) {
-    EXPECT_EQ(ErrorBoxText("JPEG error #53"), "JPEG error #53.");
-    EXPECT_EQ(ErrorBoxText("Failed to set data for ''"), "Failed to set data for ''.");
-    // Every text gets its full stop, also one that ends with a full stop already.
-    EXPECT_EQ(ErrorBoxText("Ends with a stop."), "Ends with a stop..");
+    const struct {
+        const char* message;
+        const char* shown;
+    } texts[] = {
+        {"JPEG error #53", "JPEG error #53."},
+        {"Failed to set data for ''", "Failed to set data for ''."},
+        // A text that ends in a full stop already keeps its one stop.
+        {"The specified file cannot be played on the specified MCI device. The file may be corrupt.",
+         "The specified file cannot be played on the specified MCI device. The file may be corrupt."},
+        {"Ends with a stop.", "Ends with a stop."},
+        {"Wait...", "Wait..."},
+        {"Stop inside. Not at the end", "Stop inside. Not at the end."},
+        {"Ends with a stop and a space. ", "Ends with a stop and a space. ."},
+        {"", "."},
+    };
+    for (const auto& t : texts) EXPECT_EQ(ErrorBoxText(t.message), t.shown) << t.message;
 
     // A watcher thread reads the box that HandleException shows and presses its OK button.
     std::atomic<bool> found{false};
