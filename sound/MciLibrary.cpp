@@ -1,25 +1,19 @@
-// TMciLibrary: winmm.dll loaded on first use, its two functions looked up once.
+// TMciLibrary: winmm.dll loaded (and pinned) on first use, its two functions looked up once.
 #include "sound/MciLibrary.h"
 
 #include <stdexcept>
 
-TMciLibrary::~TMciLibrary() {
-    if (m_module) FreeLibrary(m_module);
-}
-
 void TMciLibrary::Load() {
-    if (m_module) return;
-    HMODULE module = LoadLibraryA("winmm.dll");
-    if (!module) throw std::runtime_error("Cannot load winmm.dll");
+    if (Loaded()) return;
+    HMODULE module = nullptr;
+    if (!LoadLibraryA("winmm.dll") ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "winmm.dll", &module) || !module)
+        throw std::runtime_error("Cannot load winmm.dll");
     auto sendCommand = reinterpret_cast<decltype(&mciSendCommandA)>(
         reinterpret_cast<void*>(GetProcAddress(module, "mciSendCommandA")));
     auto getErrorString = reinterpret_cast<decltype(&mciGetErrorStringA)>(
         reinterpret_cast<void*>(GetProcAddress(module, "mciGetErrorStringA")));
-    if (!sendCommand || !getErrorString) {
-        FreeLibrary(module);
-        throw std::runtime_error("winmm.dll has no media control interface");
-    }
-    m_module = module;
+    if (!sendCommand || !getErrorString) throw std::runtime_error("winmm.dll has no media control interface");
     m_sendCommand = sendCommand;
     m_getErrorString = getErrorString;
 }

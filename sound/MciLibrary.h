@@ -9,12 +9,7 @@
 
 class TMciLibrary {
 public:
-    TMciLibrary() = default;
-    ~TMciLibrary();  // frees the library if it was loaded
-    TMciLibrary(const TMciLibrary&) = delete;
-    TMciLibrary& operator=(const TMciLibrary&) = delete;
-
-    bool Loaded() const { return m_module != nullptr; }
+    bool Loaded() const { return m_sendCommand != nullptr; }
     // mciSendCommandA. Throws std::runtime_error when winmm.dll cannot be loaded.
     MCIERROR SendCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters);
     // The platform's text for an MCI error code, or "Unknown error code".
@@ -23,7 +18,9 @@ public:
 private:
     void Load();
 
-    HMODULE m_module = nullptr;  // owned: winmm.dll, freed by the destructor
+    // winmm.dll stays loaded to the end of the process once loaded (pinned), as if the program
+    // imported it: the sound drivers it loads run threads of their own that may outlive a closed
+    // device, and would crash if their code went away under them.
     decltype(&mciSendCommandA) m_sendCommand = nullptr;
     decltype(&mciGetErrorStringA) m_getErrorString = nullptr;
 };

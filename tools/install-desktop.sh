@@ -82,7 +82,7 @@ fi
 cat >"$DATA/applications/$ENTRY" <<EOF
 [Desktop Entry]
 Type=Application
-Version=1.5
+Version=1.0
 Name=Sonpix Viewer
 Name[ru]=Сонпик Просмотрщик
 GenericName=Sonpix file viewer

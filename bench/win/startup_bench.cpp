@@ -58,7 +58,8 @@ bool NothingLeftToPaint(HWND window) {
 double TimeOneStart(const std::string& exe) {
     const std::string folder = ExtractFileFolder(exe);
     std::string commandLine = "\"" + exe + "\"";
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     const auto start = TClock::now();
     if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
