@@ -36,7 +36,6 @@ done
 # The sample files, made by the project's own generator under Wine, lie beside the program, so
 # that its first start lists them.
 (
-    export SONPIX_NO_SOUND=1
     source "$ROOT/tools/wine.sh"
     wine_start 800 600 >/dev/null
     wine_run 300 "$BUILD/win/make_samples.exe" "$(winepath -w "$STAGE")" >/dev/null

@@ -11,7 +11,6 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 
 source "$ROOT/tools/wine.sh"
-export SONPIX_NO_SOUND=1
 wine_start 1280 1024 >/dev/null
 trap 'wine_stop; rm -rf "$SCRATCH"' EXIT
 # The desktop's own folders are private to this run (wine_start has set HOME to its own).
@@ -51,6 +50,10 @@ pass "desktop-file-validate accepts the entry"
 [ "$(xdg-mime query default application/x-sonpix)" = sonpix-viewer.desktop ] || fail "the entry is not the default for Sonpix files"
 pass "the entry opens Sonpix files"
 
+# Wine's temporary folder, where the viewer extracts the file it opens; nothing of an earlier run.
+temp=$(winepath -u "$(wine_run 60 cmd /c echo %TMP% 2>/dev/null | tr -d '\r')")
+rm -f "$temp/Tempsx.jpg"
+
 # The entry's command, with %f replaced by the file as a file manager does it.
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 eval "command=($exec_line)"
@@ -71,7 +74,6 @@ done
 pass "the entry's command started the viewer with the file shown ($colours colours in the picture box)"
 
 # The picture is the file's own: the viewer extracted it into Wine's temporary folder.
-temp=$(winepath -u "$(wine_run 60 cmd /c echo %TMP% 2>/dev/null | tr -d '\r')")
 cmp -s <(head -c 3 "$temp/Tempsx.jpg" 2>/dev/null) <(printf '\xFF\xD8\xFF') || { kill "$viewer" 2>/dev/null; fail "no extracted picture in $temp"; }
 pass "the file was extracted into $temp"
 kill "$viewer" 2>/dev/null || true
