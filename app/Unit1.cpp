@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "app/CommandLine.h"
 #include "app/ControlIds.h"
 #include "app/ViewerArt.h"
@@ -176,14 +179,17 @@ void TForm1::ApplyWideLayout() {
 }
 
 void TForm1::DirectoryEdit1Change(TObject*) {
-    ListBox1->ClearItems();
     const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
+    std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
     TFileSearch search(folder + kSonpixPattern, found);
-    if (!search.Found()) return;
-    do {
-        ListBox1->AddItem(FileNameWithoutExt(found.cFileName));
-    } while (search.Next(found));
+    if (search.Found()) {
+        do {
+            names.push_back(FileNameWithoutExt(found.cFileName));
+        } while (search.Next(found));
+    }
+    // The old entries go and the new ones come in one step, so the list is drawn once.
+    ListBox1->ReplaceItems(names);
 }
 
 void TForm1::ListBox1Click(TObject*) {

@@ -11,12 +11,6 @@ namespace {
 
 const char kWindowClass[] = "TSoundPlayerWindow";
 
-std::string MciErrorText(MCIERROR code) {
-    char text[4096] = "";
-    if (!mciGetErrorStringA(code, text, sizeof text)) return "Unknown error code";
-    return text;
-}
-
 // Refuses a .wav file whose header would crash or derail the wave player; a file that cannot
 // be read here is left to MCI, which reports that itself.
 void CheckWavFile(const std::string& fileName) {
@@ -97,23 +91,25 @@ void TSoundPlayer::Open() {
     if (IsOpen()) {
         Close();
         // Opening another device now would lose the one still open, and with it the file.
-        if (IsOpen()) throw EMCIDeviceError(MciErrorText(m_error));
+        if (IsOpen()) throw DeviceError(m_error);
     }
     CheckWavFile(m_fileName);
     MCI_OPEN_PARMSA parms{};
     parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
     parms.lpstrElementName = m_fileName.c_str();
-    m_error = mciSendCommandA(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT | TakeNotifyFlag(),
+    m_error = m_mci.SendCommand(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT | TakeNotifyFlag(),
                               reinterpret_cast<DWORD_PTR>(&parms));
-    if (m_error != 0) throw EMCIDeviceError(MciErrorText(m_error));
+    if (m_error != 0) throw DeviceError(m_error);
     m_deviceId = parms.wDeviceID;
     PinWaveDriver();
 }
 
+EMCIDeviceError TSoundPlayer::DeviceError(MCIERROR code) { return EMCIDeviceError(m_mci.ErrorText(code)); }
+
 bool TSoundPlayer::StatusItem(DWORD item, DWORD_PTR& value) const {
     MCI_STATUS_PARMS parms{};
     parms.dwItem = item;
-    if (mciSendCommandA(m_deviceId, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
+    if (m_mci.SendCommand(m_deviceId, MCI_STATUS, MCI_WAIT | MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&parms)) != 0)
         return false;
     value = parms.dwReturn;
     return true;
@@ -132,18 +128,18 @@ void TSoundPlayer::Play() {
     if (StatusItem(MCI_STATUS_POSITION, position) && StatusItem(MCI_STATUS_LENGTH, length) && position == length) {
         MCI_SEEK_PARMS seek{};
         seek.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
-        mciSendCommandA(m_deviceId, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&seek));
+        m_mci.SendCommand(m_deviceId, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&seek));
     }
     TakeNotifyFlag();  // the play always asks for its notice
     MCI_PLAY_PARMS parms{};
     parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
-    m_error = mciSendCommandA(m_deviceId, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&parms));
+    m_error = m_mci.SendCommand(m_deviceId, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
 MCIERROR TSoundPlayer::SendClose(DWORD flags) {
     MCI_GENERIC_PARMS parms{};
     parms.dwCallback = reinterpret_cast<DWORD_PTR>(m_window.Get());
-    m_error = mciSendCommandA(m_deviceId, MCI_CLOSE, flags, reinterpret_cast<DWORD_PTR>(&parms));
+    m_error = m_mci.SendCommand(m_deviceId, MCI_CLOSE, flags, reinterpret_cast<DWORD_PTR>(&parms));
     if (m_error == 0) m_deviceId = 0;
     return m_error;
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "sound/MciLibrary.h"
 #include "sys/UniqueWindow.h"
 
 // An MCI device could not be opened or used; what() is the platform's text for the error.
@@ -69,6 +70,8 @@ private:
     DWORD TakeNotifyFlag();
     bool StatusItem(DWORD item, DWORD_PTR& value) const;
     MCIERROR SendClose(DWORD flags);
+    // The error of a failed device: winmm's text for it, as an exception to throw.
+    EMCIDeviceError DeviceError(MCIERROR code);
 
     std::string m_fileName;
     bool m_notify = false;
@@ -77,5 +80,7 @@ private:
     WPARAM m_lastNotifyValue = 0;
     MCIDEVICEID m_lastNotifyDevice = 0;
     unsigned m_notifyCount = 0;
+    // winmm, loaded at the first command; mutable because reading the mode is a command too.
+    mutable TMciLibrary m_mci;
     UniqueWindow m_window;  // the notice window, destroyed after the device is closed
 };

@@ -19,6 +19,10 @@ public:
     // Adds an entry; returns its index (its sorted place when Sorted).
     int AddItem(const std::string& text);
     void ClearItems();
+    // Removes every entry and adds these (sorted when Sorted), with no entry selected. The list
+    // draws itself once afterwards instead of after every entry, so a long list costs what the
+    // entries cost and nothing flickers meanwhile.
+    void ReplaceItems(const std::vector<std::string>& texts);
     int ItemCount() const { return static_cast<int>(m_items.size()); }
     const std::string& Item(int index) const { return m_items.at(index); }
     const std::vector<std::string>& Items() const { return m_items; }
@@ -33,6 +37,9 @@ protected:
     bool Reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The entries in the list control's own order, read back from its window.
+    std::vector<std::string> ItemsOfWindow() const;
+
     bool m_sorted = false;
     int m_itemHeight = 13;
     std::vector<std::string> m_items;  // the entries in the list's own order

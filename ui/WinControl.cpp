@@ -11,8 +11,7 @@
 #include "ui/WindowClass.h"
 
 namespace {
-const UINT_PTR kSubclassId = 1;
-// The window property that names the object of a subclassed standard control.
+// The window property that marks a standard control hooked by this layer (see FromHandle).
 const char kObjectProperty[] = "TWinControl";
 
 }  // namespace
@@ -29,8 +28,10 @@ TWinControl::~TWinControl() {
 
 TWinControl* TWinControl::FromHandle(HWND window) {
     if (!window) return nullptr;
-    if (reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) == &TWinControl::StaticWndProc)
+    if (reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) == &TWinControl::StaticWndProc ||
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == &TWinControl::SubclassProc)
         return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    // A standard control of ours that something else has hooked since.
     return static_cast<TWinControl*>(GetPropA(window, kObjectProperty));
 }
 
@@ -67,10 +68,14 @@ void TWinControl::CreateHandle() {
                                   params.OwnClass ? this : nullptr);
     if (!window) throw std::runtime_error("Error creating window " + params.ClassName);
     if (!params.OwnClass) {
+        // The object goes into the window's user data and the window procedure is replaced: every
+        // message then reaches the object with no look-up on the way, which matters under Wine,
+        // where reading a window property is a round trip to its server.
         m_handle.Reset(window);
-        m_subclassed = true;
         SetPropA(window, kObjectProperty, this);
-        SetWindowSubclass(window, &TWinControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        m_standardProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::SubclassProc)));
     }
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     InitializeHandle();
@@ -142,7 +147,8 @@ void TWinControl::ApplyToolTip() {
     }
     TTTOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // The mouse messages reach the tool tip through RelayToToolTip, not by a second subclass.
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(Handle());
     tool.lpszText = const_cast<char*>(Hint().c_str());
@@ -156,6 +162,13 @@ void TWinControl::ApplyToolTip() {
     } else {
         SendMessageA(m_toolTip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+void TWinControl::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
+    MSG relayed{Handle(), message, wParam, lParam, GetMessageTime(), {}};
+    const DWORD position = GetMessagePos();
+    relayed.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    SendMessageA(m_toolTip.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 // Keyboard navigation follows the window order: controls with a tab order come first, by it.
@@ -192,7 +205,7 @@ void TWinControl::SetFocus() {
 bool TWinControl::Focused() const { return m_handle && GetFocus() == Handle(); }
 
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_subclassed) return DefSubclassProc(Handle(), message, wParam, lParam);
+    if (m_standardProc) return CallWindowProcA(m_standardProc, Handle(), message, wParam, lParam);
     return DefWindowProcA(Handle(), message, wParam, lParam);
 }
 
@@ -262,17 +275,17 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCDESTROY) {
         const LRESULT result = DefaultHandler(message, wParam, lParam);
-        if (m_subclassed) {
-            RemoveWindowSubclass(Handle(), &TWinControl::SubclassProc, kSubclassId);
+        if (m_standardProc) {
+            SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_standardProc));
             RemovePropA(Handle(), kObjectProperty);
-        } else {
-            SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
         }
+        SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
         m_handle.Release();  // the window is gone: nothing left to destroy
-        m_subclassed = false;
+        m_standardProc = nullptr;
         m_toolTip.Reset();
         return result;
     }
+    if (m_toolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToToolTip(message, wParam, lParam);
     return WndProc(message, wParam, lParam);
 }
 
@@ -289,9 +302,8 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT message, WPARAM wP
     return Guarded([&] { return self->Dispatch(message, wParam, lParam); }, LRESULT(0));
 }
 
-LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR refData) {
-    auto* self = reinterpret_cast<TWinControl*>(refData);
-    if (!self || self->Handle() != window) return DefSubclassProc(window, message, wParam, lParam);
+LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self || self->Handle() != window) return DefWindowProcA(window, message, wParam, lParam);
     return Guarded([&] { return self->Dispatch(message, wParam, lParam); }, LRESULT(0));
 }

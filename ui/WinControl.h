@@ -55,11 +55,11 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR refData);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void ApplyToolTip();
+    void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
     void RestackChildren();
 
     friend class TControl;
@@ -67,7 +67,9 @@ private:
     void RemoveControl(TControl* control);
 
     UniqueWindow m_handle;      // destroyed by DestroyHandle, or with the parent window (then given up)
-    bool m_subclassed = false;  // a standard control hooked by SubclassProc
+    // A standard control hooked by SubclassProc: the class's own procedure, called for what the
+    // object leaves to it; null for the layer's own windows.
+    WNDPROC m_standardProc = nullptr;
     UniqueWindow m_toolTip;     // this control's tool tip window, while ShowHint is set
     std::vector<TControl*> m_controls;  // not owned: children in the window tree
 };

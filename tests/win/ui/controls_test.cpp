@@ -204,6 +204,38 @@ TEST(Timer, TicksAtItsIntervalWhileEnabledAndStopsWhenDisabled) {
     EXPECT_EQ(ticks, stopped);
 }
 
+TEST(SpeedButton, GlyphIsDrawnCentredWithItsCornerColourLeftOut) {
+    TScratchForm form;
+    auto* speed = form->Create<TSpeedButton>();
+    speed->SetBounds(0, 0, 23, 22);
+    // A 15 x 15 glyph: magenta (the colour of its bottom left pixel) with a red 5 x 5 square in
+    // its middle and one blue pixel at its top left.
+    TMemDC glyphDc(nullptr);
+    HDC screen = GetDC(nullptr);
+    TBitmapHandle glyph(CreateCompatibleBitmap(screen, 15, 15));
+    ReleaseDC(nullptr, screen);
+    {
+        TSelectGuard select(glyphDc.Get(), glyph.Get());
+        const RECT all{0, 0, 15, 15}, middle{5, 5, 10, 10};
+        TBrushHandle magenta(CreateSolidBrush(RGB(255, 0, 255))), red(CreateSolidBrush(RGB(255, 0, 0)));
+        FillRect(glyphDc.Get(), &all, magenta.Get());
+        FillRect(glyphDc.Get(), &middle, red.Get());
+        SetPixel(glyphDc.Get(), 0, 0, RGB(0, 0, 255));
+    }
+    speed->SetGlyph(std::move(glyph));
+    const std::vector<DWORD> pixels = Render(23, 22, [&](HDC dc) { speed->PaintTo(dc); });
+    const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * 23 + x] & 0xFFFFFF; };
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const DWORD faceBgr = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    // The glyph stands at (4, 3): (23 - 15) / 2 and (22 - 15) / 2.
+    EXPECT_EQ(at(4 + 7, 3 + 7), 0xFF0000u);   // red, in the middle
+    EXPECT_EQ(at(4 + 5, 3 + 5), 0xFF0000u);
+    EXPECT_EQ(at(4, 3), 0x0000FFu);           // the blue pixel
+    EXPECT_EQ(at(4 + 1, 3 + 1), faceBgr);     // magenta left out: the face shows
+    EXPECT_EQ(at(4 + 13, 3 + 13), faceBgr);
+    for (DWORD pixel : pixels) EXPECT_NE(pixel & 0xFFFFFF, 0xFF00FFu);
+}
+
 TEST(SpeedButton, ClicksOnReleaseInsideWithoutTakingTheFocus) {
     TScratchForm form;
     form->Show();

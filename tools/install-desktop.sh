@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Makes SonpixViewer.exe the Linux desktop's viewer for Sonpix files, run through Wine: a MIME type
+# for .sonpix files (recognised by name and by their six header bytes "Tolvy" 01), a launcher that
+# hands the file to the viewer with its Windows path, and a desktop entry that opens Sonpix files
+# with it. Everything goes under the user's data folder ($XDG_DATA_HOME, else ~/.local/share).
+#   tools/install-desktop.sh [--exe PATH\TO\SonpixViewer.exe] [--uninstall]
+# Uses Debian's shared-mime-info, desktop-file-utils and xdg-utils.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+EXE=${SONPIX_EXE:-$ROOT/build/win/SonpixViewer.exe}
+UNINSTALL=0
+while [ $# -gt 0 ]; do
+    case $1 in
+        --exe) EXE=$2; shift 2 ;;
+        --uninstall) UNINSTALL=1; shift ;;
+        *) echo "usage: $0 [--exe SonpixViewer.exe] [--uninstall]" >&2; exit 2 ;;
+    esac
+done
+
+DATA=${XDG_DATA_HOME:-$HOME/.local/share}
+MIME_TYPE=application/x-sonpix
+ENTRY=sonpix-viewer.desktop
+MIME_FILE=$DATA/mime/packages/sonpix-viewer.xml
+LAUNCHER=$DATA/sonpix-viewer/sonpix-viewer-open
+ICON=$DATA/icons/hicolor/32x32/apps/sonpix-viewer.png
+
+refresh() {
+    update-mime-database "$DATA/mime"
+    update-desktop-database "$DATA/applications" 2>/dev/null || true
+}
+
+if [ $UNINSTALL = 1 ]; then
+    rm -f "$MIME_FILE" "$DATA/applications/$ENTRY" "$LAUNCHER" "$ICON"
+    rmdir "$DATA/sonpix-viewer" 2>/dev/null || true
+    mkdir -p "$DATA/mime/packages" "$DATA/applications"
+    refresh
+    echo "removed the Sonpix viewer's MIME type and desktop entry from $DATA"
+    exit 0
+fi
+
+for tool in update-mime-database update-desktop-database desktop-file-validate xdg-mime wine winepath; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (packages: shared-mime-info desktop-file-utils xdg-utils wine)" >&2; exit 1; }
+done
+[ -f "$EXE" ] || { echo "no viewer at $EXE (build it with tools/build.sh win SonpixViewer, or pass --exe)" >&2; exit 1; }
+EXE=$(realpath "$EXE")
+mkdir -p "$DATA/mime/packages" "$DATA/applications" "$(dirname "$LAUNCHER")"
+
+# The type: by the name's extension in any letter case, and by the header at the file's start.
+cat >"$MIME_FILE" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
+  <mime-type type="application/x-sonpix">
+    <comment>Sonpix file: a picture with its sound</comment>
+    <comment xml:lang="ru">Сонпик: картинка со звуком</comment>
+    <glob pattern="*.sonpix"/>
+    <magic priority="60">
+      <match type="string" offset="0" value="Tolvy\x01"/>
+    </magic>
+  </mime-type>
+</mime-info>
+EOF
+
+# The viewer wants a Windows path; it lists the folder it is started in, so it starts in the
+# file's own folder and the list shows the file's neighbours.
+cat >"$LAUNCHER" <<EOF
+#!/bin/sh
+# Opens a Sonpix file in SonpixViewer.exe through Wine (installed by tools/install-desktop.sh).
+exe='$EXE'
+[ \$# -gt 0 ] || exec wine "\$exe"
+file=\$(realpath -- "\$1")
+cd "\$(dirname -- "\$file")" || exit 1
+exec wine "\$exe" "\$(winepath -w "\$file")"
+EOF
+chmod +x "$LAUNCHER"
+
+ICON_LINE=""
+if command -v convert >/dev/null && [ -f "$ROOT/app/resources/SonpixViewer.ico" ]; then
+    mkdir -p "$(dirname "$ICON")"
+    convert "ico:$ROOT/app/resources/SonpixViewer.ico" "$ICON" && ICON_LINE="Icon=sonpix-viewer"
+fi
+
+cat >"$DATA/applications/$ENTRY" <<EOF
+[Desktop Entry]
+Type=Application
+Version=1.0
+Name=Sonpix Viewer
+Name[ru]=Сонпик Просмотрщик
+GenericName=Sonpix file viewer
+GenericName[ru]=Просмотр Сонпиков
+Comment=Shows the picture of a Sonpix file and plays its sound (through Wine)
+Comment[ru]=Показывает картинку Сонпика и проигрывает его звук (через Wine)
+Exec="$LAUNCHER" %f
+TryExec=$LAUNCHER
+$ICON_LINE
+Terminal=false
+MimeType=$MIME_TYPE;
+Categories=Graphics;Viewer;
+EOF
+sed -i '/^$/d' "$DATA/applications/$ENTRY"
+desktop-file-validate "$DATA/applications/$ENTRY"
+
+refresh
+xdg-mime default "$ENTRY" "$MIME_TYPE"
+echo "Sonpix files ($MIME_TYPE) now open in $EXE through Wine"
+echo "  type:  $MIME_FILE"
+echo "  entry: $DATA/applications/$ENTRY"
