@@ -199,8 +199,12 @@ LRESULT TCustomButtonEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return result;
         }
         case WM_SETFOCUS: {
+            // Only a move of the focus inside the window selects: not a mouse press on the field,
+            // and not the window getting the activation back (after a dialog, for one).
             const LRESULT result = TEdit::WndProc(message, wParam, lParam);
-            if (m_autoSelect && !m_mousePress) SendMessageA(Handle(), EM_SETSEL, 0, -1);
+            HWND previous = reinterpret_cast<HWND>(wParam);
+            const bool fromSameWindow = previous && GetAncestor(previous, GA_ROOT) == GetAncestor(Handle(), GA_ROOT);
+            if (m_autoSelect && !m_mousePress && fromSameWindow) SendMessageA(Handle(), EM_SETSEL, 0, -1);
             return result;
         }
         case WM_SETFONT:

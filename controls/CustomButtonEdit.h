@@ -28,7 +28,8 @@ public:
     void SetButtonHint(const std::string& value);
     TShortCut ClickKey() const { return m_clickKey; }
     void SetClickKey(TShortCut value) { m_clickKey = value; }
-    // Whenever the field gains the focus other than by a mouse press on it, all text is selected.
+    // Whenever the focus moves to the field from another control of its window, other than by a
+    // mouse press on the field, all text is selected.
     bool AutoSelect() const { return m_autoSelect; }
     void SetAutoSelect(bool value) { m_autoSelect = value; }
     // Typed characters pass through the OEM code page (ES_OEMCONVERT).

@@ -199,13 +199,19 @@ void TSelectFolderDialog::CreateControls(int helpContext) {
         if (place.id == idHelpButton && !help) continue;
         AddControl(place.className, place.text, place.id, place.style, place.exStyle, place.bounds);
     }
+    // The file list's items are 13 high; sizing it again cuts it to whole items of that height.
     SendMessageA(Item(idFileList), LB_SETITEMHEIGHT, 0, Scaled(kFileItemHeight));
+    SetWindowPos(Item(idFileList), nullptr, 0, 0, Scaled(185), Scaled(93), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The closed drop-down list is made exactly as high as its place.
-    RECT drive;
-    GetWindowRect(Item(idDriveList), &drive);
-    const LRESULT field = SendMessageA(Item(idDriveList), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    const int adjusted = static_cast<int>(field) + Scaled(kDriveFieldHeight) - (drive.bottom - drive.top);
-    if (adjusted > 0) SendMessageA(Item(idDriveList), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), adjusted);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT drive;
+        GetWindowRect(Item(idDriveList), &drive);
+        const int difference = Scaled(kDriveFieldHeight) - (drive.bottom - drive.top);
+        if (difference == 0) break;
+        const LRESULT field = SendMessageA(Item(idDriveList), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        if (field + difference <= 0) break;
+        SendMessageA(Item(idDriveList), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + difference);
+    }
     if (NetworkDialogOffered()) ShowWindow(Item(idNetworkButton), SW_SHOWNA);
 }
 
@@ -394,7 +400,8 @@ void TSelectFolderDialog::OpenFolderItem(int index) {
 void TSelectFolderDialog::ChooseDrive(int index) {
     if (index < 0 || index >= static_cast<int>(m_drives.size())) return;
     // The drive's own current folder, as the platform keeps one per drive.
-    const std::string folder = FullPath(std::string(1, m_drives[index].letter) + ":");
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(m_drives[index].letter)));
+    const std::string folder = FullPath(std::string(1, letter) + ":");
     try {
         OpenFolder(folder);
     } catch (const std::exception& error) {
@@ -509,6 +516,8 @@ void TSelectFolderDialog::Command(int id, int code) {
 void TSelectFolderDialog::MeasureItem(MEASUREITEMSTRUCT& item) const {
     if (item.CtlID == idFolderList) item.itemHeight = Scaled(kFolderItemHeight);
     else if (item.CtlID == idDriveList && item.itemID != static_cast<UINT>(-1)) item.itemHeight = Scaled(kDriveItemHeight);
+    // The selection field: with its 3-pixel frame the closed list is 19 high.
+    else if (item.CtlID == idDriveList) item.itemHeight = Scaled(kDriveFieldHeight) - 6;
 }
 
 void TSelectFolderDialog::DrawGlyph(HDC dc, TFolderDialogGlyph glyph, int x, int y) const {
