@@ -13,6 +13,7 @@
 #include "sys/FileSearch.h"
 #include "sys/PathText.h"
 #include "sys/SysError.h"
+#include "sys/mystr.h"
 #include "ui/Application.h"
 
 namespace {
@@ -80,6 +81,16 @@ std::string CurrentFolder() {
     char buffer[MAX_PATH * 2];
     const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
     return length && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+// Sorts names by their Windows-1251 upper case, each upper-cased once (a folder may hold
+// thousands of sub-folders).
+void SortIgnoringCase(std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(names.size());
+    for (std::string& name : names) keyed.emplace_back(UpperCaseCyr(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (size_t i = 0; i < keyed.size(); ++i) names[i] = std::move(keyed[i].second);
 }
 
 // Turns off a list's redrawing while it is refilled, and repaints it once afterwards.
@@ -324,8 +335,7 @@ void TSelectFolderDialog::ReadFolder() {
             }
         } while (search.Next(found));
     }
-    std::sort(folders.begin(), folders.end(),
-              [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
+    SortIgnoringCase(folders);
 
     m_items.clear();
     const size_t rootLength = RootLength(m_folder);

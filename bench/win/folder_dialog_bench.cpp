@@ -17,14 +17,22 @@ namespace {
 const int kFolders = 5000;
 const int kRounds = 5;
 
+// The parts of one opening: building the window, reading the folder, painting.
+std::vector<double> g_build, g_read, g_paint;
+
 double OpenDialog(const std::string& folder) {
     const auto start = TClock::now();
     TSelectFolderDialog dialog(Application);
+    const double built = Seconds(start);
     dialog.OpenInitialFolder(folder);
+    const double read = Seconds(start);
     dialog.Show();
     UpdateWindow(dialog.Handle());
     RedrawWindow(dialog.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const double seconds = Seconds(start);
+    g_build.push_back(built);
+    g_read.push_back(read - built);
+    g_paint.push_back(seconds - read);
     dialog.Hide();
     return seconds;
 }
@@ -75,6 +83,8 @@ int main() {
     const double dialogMedian = Median(dialog), bareMedian = Median(bare);
     std::printf("dialog opened and painted on %d sub-folders: %.1f ms (median of %d)\n", kFolders,
                 dialogMedian * 1000, kRounds);
+    std::printf("  of which building the window %.1f ms, reading the folder %.1f ms, painting %.1f ms\n",
+                Median(g_build) * 1000, Median(g_read) * 1000, Median(g_paint) * 1000);
     std::printf("bare FindFirstFileA loop into a sorted list box: %.1f ms\n", bareMedian * 1000);
     std::printf("ratio: %.2fx (target <= 1.5x)\n", dialogMedian / bareMedian);
     SetCurrentDirectoryA("C:\\");
