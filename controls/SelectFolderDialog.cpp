@@ -145,9 +145,9 @@ struct TControlPlace {
 };
 }  // namespace
 
-TSelectFolderDialog::TSelectFolderDialog(TComponent* owner, int helpContext)
-    : TForm(owner, kSelectFolderDialogClass) {
-    {
+TSelectFolderDialog::TSelectFolderDialog(TComponent* owner, int helpContext, int dpi)
+    : TForm(owner, kSelectFolderDialogClass), m_dpi(dpi) {
+    if (m_dpi <= 0) {
         TClientDC screen(nullptr);
         m_dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     }
@@ -163,7 +163,7 @@ TSelectFolderDialog::TSelectFolderDialog(TComponent* owner, int helpContext)
     for (int glyph = 0; glyph < fgGlyphCount; ++glyph)
         m_glyphs[glyph] = MakeFolderDialogGlyph(static_cast<TFolderDialogGlyph>(glyph));
     CreateControls(helpContext);
-    PlaceWindow(m_dpi);
+    PlaceWindow();
     FillDrives();
 }
 
@@ -227,7 +227,7 @@ void TSelectFolderDialog::CreateControls(int helpContext) {
 }
 
 // The client area is 424 x 255 (scaled), centred on the screen.
-void TSelectFolderDialog::PlaceWindow(int) {
+void TSelectFolderDialog::PlaceWindow() {
     RECT frame{0, 0, Scaled(kClientWidth), Scaled(kClientHeight)};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));

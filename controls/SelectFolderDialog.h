@@ -11,8 +11,9 @@
 
 class TSelectFolderDialog : public TForm {
 public:
-    // helpContext 0: no Help button, OK and Cancel stand where Cancel and Help would.
-    explicit TSelectFolderDialog(TComponent* owner, int helpContext = 0);
+    // helpContext 0: no Help button, OK and Cancel stand where Cancel and Help would. The window
+    // is laid out for dpi pixels per inch, 0 meaning the screen's (96 gives the design sizes).
+    explicit TSelectFolderDialog(TComponent* owner, int helpContext = 0, int dpi = 0);
     ~TSelectFolderDialog() override;
 
     // Builds a dialog, opens it on initialFolder and shows it modally; true when OK closed it,
@@ -60,7 +61,7 @@ private:
     };
     void CreateControls(int helpContext);
     HWND AddControl(const char* className, const char* text, int id, DWORD style, DWORD exStyle, RECT bounds);
-    void PlaceWindow(int dpi);
+    void PlaceWindow();
     void FillDrives();
     void SelectDriveOfFolder();
     void ReadFolder();

@@ -84,6 +84,20 @@ TEST_F(TFolderDialogTest, WindowAndControlsStandWhereTheyBelong) {
     EXPECT_EQ(Describe(BoundsIn(withHelp.Handle(), withHelp.Item(idHelpButton))), "340,224,77,27");
 }
 
+TEST_F(TFolderDialogTest, OtherResolutionsScaleTheWholeWindowAndCentreIt) {
+    TSelectFolderDialog dialog(Application, 0, 120);
+    RECT client;
+    GetClientRect(dialog.Handle(), &client);
+    EXPECT_EQ(Describe(client), "0,0,530,319");
+    RECT window;
+    GetWindowRect(dialog.Handle(), &window);
+    EXPECT_LE(std::abs((window.left + window.right) - GetSystemMetrics(SM_CXSCREEN)), 1) << "centred";
+    EXPECT_EQ(Describe(BoundsIn(dialog.Handle(), dialog.Item(idOkButton))), "320,280,96,34");
+    EXPECT_EQ(Describe(BoundsIn(dialog.Handle(), dialog.Item(idFolderLabel))), "10,70,83,16");
+    EXPECT_EQ(SendMessageA(dialog.Item(idFolderList), LB_GETITEMHEIGHT, 0, 0), 21);
+    EXPECT_EQ(dialog.Font().Height(), -14);
+}
+
 TEST_F(TFolderDialogTest, FolderListShowsTheWayDownTheOpenFolderAndSortedSubFolders) {
     // A tree right under the drive root, so that every indent is a fixed number.
     const std::string tree = "C:\\sonpix-tree-" + std::to_string(GetCurrentProcessId());
