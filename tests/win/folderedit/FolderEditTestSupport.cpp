@@ -2,7 +2,6 @@
 #include "tests/win/folderedit/FolderEditTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <cstring>
 
@@ -88,22 +87,6 @@ void DoubleClickFolder(TSelectFolderDialog& dialog, const std::string& name) {
         return;
     }
     ADD_FAILURE() << "no folder item " << name;
-}
-
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-    size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) size += path.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
-    files->pFiles = sizeof(DROPFILES);
-    files->fWide = FALSE;
-    char* names = reinterpret_cast<char*>(files) + sizeof(DROPFILES);
-    for (const std::string& path : paths) {
-        std::memcpy(names, path.c_str(), path.size() + 1);
-        names += path.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
 }
 
 TPaintedPixels::TPaintedPixels(const std::function<void(HDC)>& paint, int width, int height)

@@ -1,5 +1,5 @@
 // Helpers of the folder field tests: a shown form, a script that drives the modal browse dialog
-// from a timer on this thread, drops made in this process, and pixels of a painted control.
+// from a timer on this thread, and pixels of a painted control.
 #pragma once
 #include <windows.h>
 
@@ -55,9 +55,6 @@ void PressCancel(TSelectFolderDialog& dialog);
 void PressCloseBox(TSelectFolderDialog& dialog);
 // Double-clicks the folder list item that shows name (fails the test when there is none).
 void DoubleClickFolder(TSelectFolderDialog& dialog, const std::string& name);
-
-// A WM_DROPFILES block naming these paths, as the shell sends it; the receiver frees it.
-HDROP MakeDrop(const std::vector<std::string>& paths);
 
 // The colour of each pixel of a control painted by its own PaintTo into a bitmap.
 class TPaintedPixels {

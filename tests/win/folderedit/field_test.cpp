@@ -7,6 +7,7 @@
 #include "controls/FolderEdit.h"
 #include "controls/FolderEditGlyph.h"
 #include "sys/ErrorModeGuard.h"
+#include "tests/support/DropFiles.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
