@@ -11,7 +11,6 @@ bool IsExistingFolder(const std::string& path) {
 }
 
 TFolderEdit::TFolderEdit(TComponent* owner) : TPathEdit(owner) {
-    SetBounds(Left(), Top(), 121, 21);
     Button()->SetImage(FolderEditImages(), 0);
 }
 
