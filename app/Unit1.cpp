@@ -48,6 +48,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
 void TForm1::CreateControls() {
     DirectoryEdit1 = MakeControl<TFolderEdit>(this, this, idDirectoryEdit1, 8, 0, 209, 21);
     DirectoryEdit1->SetTabOrder(1);
+    DirectoryEdit1->Button()->SetControlId(idDirectoryEdit1Button);
     DirectoryEdit1->OnChange = [this](TObject* Sender) { DirectoryEdit1Change(Sender); };
 
     ListBox1 = Create<TListBox>();

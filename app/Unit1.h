@@ -5,7 +5,7 @@
 #include "sound/SoundPlayer.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
-#include "ui/FolderEdit.h"
+#include "controls/FolderEdit.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/Image.h"

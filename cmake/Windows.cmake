@@ -64,6 +64,7 @@ set(WIN_TEST_LIBS_ui sonpix_ui)
 set(WIN_TEST_LIBS_sound sonpix_sound)
 set(WIN_TEST_LIBS_picture sonpix_picture)
 set(WIN_TEST_LIBS_e2e sonpix_sys psapi version)
+set(WIN_TEST_LIBS_folderedit sonpix_controls)
 # The black-box tests start the programs they test.
 set(WIN_TEST_PROGRAMS_e2e SonpixViewer sonpix)
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)

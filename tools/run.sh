@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Builds what is needed and starts SonpixViewer under Wine.
-#   tools/run.sh [--screenshot OUT.png] [FOLDER|FILE]
+#   tools/run.sh [--screenshot OUT.png [--browse]] [FOLDER|FILE]
 # With no argument the viewer lists the folder of its exe, where sample Sonpix files are made.
 # A FOLDER is listed; a FILE (.sonpix) is opened and shown. With a display ($DISPLAY) the window
 # appears there; without one, or with --screenshot, it runs on a private Xvfb, and --screenshot
-# saves a picture of the screen a few seconds after start-up and ends the viewer.
+# saves a picture of the screen a few seconds after start-up and ends the viewer. --browse first
+# opens the folder browse dialog from the folder field (Tab to the field, then Alt+Down).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
 SCREENSHOT=""
+BROWSE=""
 SCREEN=${SONPIX_SCREEN:-1280x1024}
 while [ $# -gt 0 ]; do
     case $1 in
         --screenshot) SCREENSHOT=$(realpath -m "$2"); shift 2 ;;
         --screen) SCREEN=$2; shift 2 ;;
+        --browse) BROWSE=1; shift ;;
         *) break ;;
     esac
 done
@@ -45,6 +48,7 @@ if [ -z "$SCREENSHOT" ]; then
 else
     wine_run 60 "$BUILD/win/SonpixViewer.exe" "${ARGS[@]}" >/dev/null 2>&1 &
     sleep "${SONPIX_SHOT_DELAY:-5}"
+    if [ -n "$BROWSE" ]; then xdotool key Tab && sleep 0.5 && xdotool key alt+Down && sleep 2; fi
     import -window root -display "$DISPLAY" "$SCREENSHOT"
     echo "screenshot: $SCREENSHOT"
 fi

@@ -7,7 +7,7 @@
 #include "tests/support/ProcessCounters.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
-#include "ui/FolderEdit.h"
+#include "ui/Edit.h"
 #include "ui/GroupBox.h"
 #include "ui/Image.h"
 #include "ui/ListBox.h"
@@ -41,7 +41,7 @@ struct TFullForm {
     std::vector<HWND> windows;
 
     TFullForm() {
-        auto* edit = form->Create<TFolderEdit>();
+        auto* edit = form->Create<TEdit>();
         edit->SetParent(form.Get());
         edit->SetText("C:\\");
         auto* list = form->Create<TListBox>();
