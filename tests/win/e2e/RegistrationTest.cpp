@@ -7,6 +7,7 @@
 #include "tests/support/RegistryValues.h"
 #include "tests/support/SampleImages.h"
 #include "tests/win/e2e/DisplayScreen.h"
+#include "tests/win/e2e/MessageBoxProbe.h"
 #include "tests/win/e2e/RealInput.h"
 #include "tests/win/e2e/SampleFiles.h"
 #include "tests/win/e2e/ViewerTest.h"

@@ -91,7 +91,9 @@ TEST_F(RegisterFileTypeTest, AFullStopIsPutInFrontOnlyWhenTheFirstCharacterIsNon
         EXPECT_EQ(Value(c.key), m_type);
         // No other form of the key appears.
         for (const std::string& other : {m_ext, "." + m_ext, ".." + m_ext, "..." + m_ext})
-            if (other != c.key) EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, other)) << other;
+            if (other != c.key) {
+                EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, other)) << other;
+            }
     }
 }
 
