@@ -115,10 +115,4 @@ TEST(LaunchProgram, ExitCodeIsZeroAfterEveryCallThatDidNotWaitForAnEnd) {
     EXPECT_EQ(ReportedState(report), 1);
 }
 
-TEST(LaunchProgram, TheCommandLineQuotesTheProgram) {
-    EXPECT_EQ(LaunchCommandLine("C:\\Program Files\\Sonpix\\SonpixCreator.exe", "-x \"a b\""),
-              "\"C:\\Program Files\\Sonpix\\SonpixCreator.exe\" -x \"a b\"");
-    EXPECT_EQ(LaunchCommandLine("C:\\a.exe", ""), "\"C:\\a.exe\" ");
-}
-
 }  // namespace

@@ -12,18 +12,11 @@ std::string TextOfWindow(HWND window) {
     return std::string(buffer.data(), read > 0 ? read : 0);
 }
 
-LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
-
 void ClickButton(HWND button) {
     RECT client;
     GetClientRect(button, &client);
     const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
     SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, middle);
     SendMessageA(button, WM_LBUTTONUP, 0, middle);
-    DrainMessages();
-}
-
-void PressCloseBox(HWND window) {
-    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     DrainMessages();
 }

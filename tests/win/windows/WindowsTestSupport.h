@@ -33,8 +33,5 @@ public:
 };
 
 std::string TextOfWindow(HWND window);
-LONG StyleOf(HWND window);
 // A click with the mouse's own messages on the middle of a button, as a user's click arrives.
 void ClickButton(HWND button);
-// The close box: the system command that the title bar's close button sends.
-void PressCloseBox(HWND window);
