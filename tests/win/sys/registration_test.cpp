@@ -24,7 +24,8 @@ protected:
     void SetUp() override { Clean(); }
     void TearDown() override { Clean(); }
     void Clean() {
-        for (const std::string& key : {m_ext, "." + m_ext, ".." + m_ext, m_type}) DeleteKeyTree(HKEY_CLASSES_ROOT, key);
+        for (const std::string& key : {m_ext, "." + m_ext, ".." + m_ext, "..." + m_ext, m_type})
+            DeleteKeyTree(HKEY_CLASSES_ROOT, key);
     }
     std::optional<std::string> Value(const std::string& key, const std::string& name = "") const {
         return ReadStringValue(HKEY_CLASSES_ROOT, key, name);
