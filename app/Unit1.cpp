@@ -217,8 +217,6 @@ void TForm1::Timer1Timer(TObject*) {
     ShowCurrentFile();
 }
 
-void TForm1::Button1Click(TObject*) {}
-
 void TForm1::SpeedButton2Click(TObject*) {
     if (Form4) Form4->Show();
 }

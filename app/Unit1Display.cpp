@@ -1,11 +1,14 @@
-// TForm1: showing the extracted current file (fitted pictures, then the sound) and replaying it.
+// TForm1: showing the extracted current file (fitted pictures, then the sound), replaying it, and
+// filling the author details window.
 #include <windows.h>
 
 #include "app/Unit1.h"
 #include "app/ViewerNames.h"
+#include "container/sonpix.h"
 #include "picture/FitPicture.h"
 #include "sys/mysys.h"
 #include "ui/Application.h"
+#include "windows/Unit3.h"
 
 namespace {
 // The picture box follows the screen's width at the moment of each display.
@@ -65,4 +68,25 @@ void TForm1::PlaySoundFile(const std::string& path) {
 void TForm1::SpeedButton1Click(TObject*) {
     const std::string sound = GetTempFolder() + kTempSoundFile;
     if (FileExists(sound)) PlaySoundFile(sound);
+}
+
+// The author details window shows the maker's text and picture of the file current now; it keeps
+// them until the next press, whatever is selected meanwhile.
+void TForm1::Button1Click(TObject*) {
+    if (!Form3) return;
+    Form3->Memo1->Clear();
+    Form3->Memo1->AddLine(SonpixMakerText);
+    const std::string temp = GetTempFolder();
+    const std::string makerPicture = temp + kTempMakerPictureFile;
+    const std::string fitted = temp + kTempFittedFile;
+    if (FileExists(makerPicture)) {
+        FitPictureFile(makerPicture, fitted, kDetailsPictureBoxWidth, kDetailsPictureBoxHeight);
+        if (FileExists(fitted))
+            ShowFittedCopy(*Form3->Image1, fitted);
+        else
+            Form3->Image1->Hide();
+    } else {
+        Form3->Image1->Hide();
+    }
+    Form3->Show();
 }

@@ -19,6 +19,8 @@ constexpr int kWideScreenWidth = 1024;
 constexpr int kPictureBoxWidth = 400, kPictureBoxHeight = 300;
 constexpr int kWidePictureBoxWidth = 680, kWidePictureBoxHeight = 500;
 constexpr int kMakerPictureBoxWidth = 225, kMakerPictureBoxHeight = 57;
+// The maker's picture in the author details window.
+constexpr int kDetailsPictureBoxWidth = 521, kDetailsPictureBoxHeight = 297;
 
 // The main window's title; the maker's credit follows it.
 constexpr char kMainCaption[] = "Сонпик Просмотрщик  1.2                              ";

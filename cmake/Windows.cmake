@@ -67,6 +67,7 @@ set(WIN_TEST_LIBS_e2e sonpix_sys psapi version)
 set(WIN_TEST_LIBS_folderedit sonpix_controls)
 # The black-box tests start the programs they test.
 set(WIN_TEST_PROGRAMS_e2e SonpixViewer sonpix)
+set(WIN_TEST_LIBS_windows sonpix_windows)
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(dir ${WIN_TEST_DIRS})
   if(IS_DIRECTORY ${dir})
@@ -127,6 +128,18 @@ if(MAGICK_CONVERT AND TARGET win_picture_tests)
   add_custom_target(magick_pictures DEPENDS ${cmyk_out})
   add_dependencies(win_picture_tests magick_pictures)
 endif()
+
+# Small programs that the launch tests start (an exit code, a decoy, a window reporting its show
+# state): one GUI exe per .cpp, built beside the test program that copies them where it needs them.
+file(GLOB LAUNCH_TEST_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/sys/programs/*.cpp)
+foreach(src ${LAUNCH_TEST_PROGRAMS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} WIN32 ${src})
+  target_link_libraries(${name} PRIVATE user32 kernel32)
+  if(TARGET win_sys_tests)
+    add_dependencies(win_sys_tests ${name})
+  endif()
+endforeach()
 
 # Sample generation: one exe per .cpp.
 foreach(folder tools/samples)

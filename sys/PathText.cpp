@@ -46,3 +46,8 @@ std::string ExtractFileFolder(const std::string& path) {
     const bool isDriveRoot = delimiter == 2 && path[1] == ':';
     return path.substr(0, (isColon || isDriveRoot) ? delimiter + 1 : delimiter);
 }
+
+std::string ExtractFilePath(const std::string& path) {
+    const std::string::size_type delimiter = LastDelimiter(path);
+    return delimiter == std::string::npos ? std::string() : path.substr(0, delimiter + 1);
+}

@@ -16,3 +16,5 @@ std::string FileNameWithoutExt(const std::string& path);
 // The folder of a file path, cut before its last backslash or colon; the backslash of a
 // drive root (C:\x gives C:\) and the colon of a bare drive (C:x gives C:) are kept.
 std::string ExtractFileFolder(const std::string& path);
+// Everything up to and including the last backslash or colon; empty when there is neither.
+std::string ExtractFilePath(const std::string& path);

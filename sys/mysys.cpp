@@ -38,11 +38,13 @@ std::string GetTempFolder() {
     return WithTrailingBackslash(path);
 }
 
-void InitAppFolder() {
+std::string ProgramFilePath() {
     char buffer[MAX_PATH * 4];
     const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    AppFolder = WithTrailingBackslash(ExtractFileFolder(std::string(buffer, length)));
+    return std::string(buffer, length < sizeof buffer ? length : 0);
 }
+
+void InitAppFolder() { AppFolder = WithTrailingBackslash(ExtractFileFolder(ProgramFilePath())); }
 
 void SetFileModeReadWrite() { FileMode = 2; }
 

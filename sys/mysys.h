@@ -1,9 +1,12 @@
-// The temporary folder, the program's folder and small file-system helpers.
+// The module of system helpers: temporary folder, program folder, file-system helpers; program launch
+// and file-type registration come with it.
 #pragma once
 #include <string>
 
-#include "mystr.h"
+#include "FileTypeRegistration.h"
 #include "PathText.h"
+#include "ProgramLaunch.h"
+#include "mystr.h"
 
 // The folder of the running program's file, with one trailing backslash; empty until InitAppFolder.
 extern std::string AppFolder;
@@ -20,6 +23,8 @@ bool ForceFolderPath(const std::string& path);
 // The temporary folder with one trailing backslash ("C:\TMP\" when the platform names none);
 // worked out afresh at each call and created when missing.
 std::string GetTempFolder();
+// The full path of the running program's file, as the platform reports it.
+std::string ProgramFilePath();
 void InitAppFolder();
 void SetFileModeReadWrite();
 

@@ -98,4 +98,15 @@ TEST(PathText, FolderOfAFile) {
     EXPECT_EQ(ExtractFileFolder("x.exe"), "");
 }
 
+TEST(ExtractFilePath, KeepsEverythingUpToTheLastBackslashOrColon) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Program Files\\Sonpix\\SonpixCreator.exe", "C:\\Program Files\\Sonpix\\"},
+        {"C:\\SonpixCreator.exe", "C:\\"},
+        {"C:SonpixCreator.exe", "C:"},
+        {"SonpixCreator.exe", ""},
+        {"C:\\Tools\\", "C:\\Tools\\"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ExtractFilePath(c.first), c.second) << c.first;
+}
+
 }  // namespace

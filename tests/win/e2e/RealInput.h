@@ -1,5 +1,6 @@
-// Real mouse input for the black-box tests: clicks injected through SendInput, which reach the
-// window under the pointer the way the user's own mouse does.
+// Real input for the black-box tests: clicks through SendInput, which reach the window under the
+// pointer the way the user's own mouse does, and clicks through xdotool, which arrive through the
+// X server exactly as a user's do.
 #pragma once
 #include <windows.h>
 
@@ -7,3 +8,7 @@
 void ClickAt(POINT screen, int clicks = 1);
 // The centre of a window on the screen.
 POINT CentreOf(HWND window);
+
+// Starts xdotool to click the middle of the window with the left button; false when it could not
+// be started. The click happens shortly after: wait for its effect.
+bool RealClick(HWND window);

@@ -1,0 +1,37 @@
+// Helpers of the secondary window tests: a form of the application for one test, error capture,
+// and reading windows the way a user's tools would.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+
+// A form made by the application for one test and destroyed at its end.
+template <class T>
+class TOwnForm {
+public:
+    TOwnForm() : m_form(Application->Create<T>()) {}
+    ~TOwnForm() { Application->RemoveComponent(m_form).reset(); }
+    T* operator->() const { return m_form; }
+    T* Get() const { return m_form; }
+
+private:
+    T* m_form;  // owned through the application's component list until the destructor
+};
+
+// Records the errors the application reports while it lives, instead of showing the box.
+class TReportedErrors {
+public:
+    TReportedErrors() {
+        Application->OnException = [this](const std::exception& error) { Messages.push_back(ErrorBoxText(error.what())); };
+    }
+    ~TReportedErrors() { Application->OnException = nullptr; }
+    // The texts as the standard error box would show them.
+    std::vector<std::string> Messages;
+};
+
+std::string TextOfWindow(HWND window);
+// A click with the mouse's own messages on the middle of a button, as a user's click arrives.
+void ClickButton(HWND button);
