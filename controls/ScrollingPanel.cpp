@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "controls/TimerThread.h"
+
 namespace {
 RECT ToRect(const TPanelRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 }  // namespace
@@ -295,7 +297,16 @@ void TScrollingPanel::ScrollStep() {
             runNumber = m_runNumber;
         }
     }
-    if (!stop) return;
+    if (!stop) {
+        // Some windowing layers (Wine's) bring drawn pixels to the screen from whichever thread
+        // next looks for messages. The timer's thread looks here, with no lock held, so that this
+        // work stays off the interface thread too.
+        if (m_timer->Thread().IsWorkerThread()) {
+            MSG none;
+            PeekMessageA(&none, nullptr, 0, 0, PM_NOREMOVE | PM_QS_PAINT);
+        }
+        return;
+    }
     // No lock is held while the interface thread runs the stop. A run started again meanwhile
     // is not stopped by the end of the old one.
     m_timer->SynchronizeCall([this, runNumber] {
