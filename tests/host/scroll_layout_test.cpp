@@ -34,14 +34,6 @@ TEST(ScrollLayout, GlyphPlacesFollowTheLayoutRules) {
     }
 }
 
-TEST(ScrollLayout, AWiderFrameMovesTheTextAndWidensTheGap) {
-    // Border 2 and two bevels of 1: a frame of 4.
-    const TPanelLayout layout = PlaceGlyphAndText(kClient, 4, 10, 10, glGlyphLeft);
-    EXPECT_EQ(layout.Inner, (TPanelRect{4, 4, 477, 293}));
-    EXPECT_EQ(layout.GlyphX, 10);
-    EXPECT_EQ(layout.Text, (TPanelRect{10 + 10 + 4 + 3, 7, 474, 290}));
-}
-
 TEST(ScrollLayout, ABlockLowerThanTheRectangleIsCentredAndACollapsedOneEmptied) {
     TPanelRect text{4, 4, 477, 293};
     CentreLineBlock(text, 2, 13);
@@ -65,15 +57,6 @@ TEST(ScrollLayout, BlankLinesAreThoseOfControlCharactersAndSpacesOnly) {
     EXPECT_EQ(LastNonBlankLine(lines), 5);
     EXPECT_EQ(FirstNonBlankLine({"", " "}), 2);
     EXPECT_EQ(LastNonBlankLine({"", " "}), -1);
-}
-
-TEST(ScrollLayout, RunLengthsAndLineSteps) {
-    EXPECT_EQ(LineStepFor(13, 0, false), 13);
-    EXPECT_EQ(LineStepFor(13, 2, true), 16);
-    EXPECT_EQ(LineStepFor(300, 0, false), 44);  // 300 does not fit in 8 bits
-    EXPECT_EQ(VerticalScrollLength(289, 23, 0, 13), 588);
-    EXPECT_EQ(VerticalScrollLength(289, 5, 5, 13), 289);  // all blank
-    EXPECT_EQ(HorizontalScrollLength(473, 120), 593);
 }
 
 TEST(ScrollLayout, TheFirstLineBoxStartsJustOutsideAndMovesOnePixelPerTick) {

@@ -203,33 +203,6 @@ TEST_F(PanelTest, StoppingShowsAgainExactlyTheChildrenThatStartingHid) {
     }
 }
 
-TEST_F(PanelTest, TheGlyphSitsBesideTheTextAndItsCornerColourIsTransparent) {
-    HDC screen = GetDC(nullptr);
-    TBitmapHandle glyph(CreateCompatibleBitmap(screen, 16, 16));
-    {
-        TMemDC dc(screen);
-        TSelectGuard select(dc.Get(), glyph.Get());
-        TBrushHandle blue(CreateSolidBrush(RGB(0, 0, 255)));
-        RECT all{0, 0, 16, 16};
-        FillRect(dc.Get(), &all, blue.Get());
-        SetPixel(dc.Get(), 0, 15, RGB(0, 255, 0));
-    }
-    ReleaseDC(nullptr, screen);
-    Panel->SetGlyph(glyph.Get());
-    Start(kOneLine);
-    EXPECT_EQ(Panel->TextRect().left, 7 + 16 + 1 + 3);
-    const TPanelShot shot = Shot();
-    const RECT blue = shot.Extent(RGB(0, 0, 255));
-    EXPECT_EQ(blue.left, 7);
-    EXPECT_EQ(blue.top, (293 + 4 - 16) / 2);
-    EXPECT_EQ(blue.right - blue.left, 16);
-    EXPECT_EQ(blue.bottom - blue.top, 16);
-    EXPECT_EQ(shot.At(7, blue.top + 15), ColorToRGB(clBtnFace));
-    Panel->StopScrolling();
-    UpdateWindow(Panel->Handle());
-    EXPECT_FALSE(Shot().Shows(RGB(0, 0, 255), RECT{0, 0, 481, 297}));  // no glyph while still
-}
-
 struct TDirectionCase {
     const char* name;
     TBiDiMode mode;
@@ -275,11 +248,3 @@ INSTANTIATE_TEST_SUITE_P(Cases, PanelHorizontal,
                          testing::Values(TDirectionCase{"left_to_right", bdLeftToRight},
                                          TDirectionCase{"right_to_left", bdRightToLeft}),
                          [](const testing::TestParamInfo<TDirectionCase>& info) { return info.param.name; });
-
-TEST_F(PanelTest, RightToLeftAlignmentSwapsLeftAndRight) {
-    Panel->SetBiDiMode(bdRightToLeft);
-    Panel->SetAlignment(taLeftJustify);
-    Start(kOneLine);
-    Ticks(100);
-    EXPECT_GE(Red().right, 477 - 1);
-}

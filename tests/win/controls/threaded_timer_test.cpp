@@ -194,29 +194,6 @@ TEST(ThreadedTimer, PrioritiesReachTheWorkerThread) {
     EXPECT_EQ(timer->Thread().Priority(), 2);
 }
 
-TEST(ThreadedTimer, SynchronizeCallRunsOnTheInterfaceThreadAndPassesErrorsBack) {
-    const DWORD gui = GetCurrentThreadId();
-    std::atomic<DWORD> ranOn{0};
-    std::atomic<bool> passedBack{false};
-    auto timer = MakeTimer(5, false);
-    timer->SetOnTimer([&](TObject* sender) {
-        auto* self = static_cast<TThreadedTimer*>(sender);
-        self->SynchronizeCall([&] { ranOn = GetCurrentThreadId(); });
-        try {
-            self->SynchronizeCall([] { throw std::runtime_error("inside"); });
-        } catch (const std::runtime_error& error) {
-            passedBack = std::string(error.what()) == "inside";
-        }
-        self->SetSyncEvent(true);  // read at every tick: the next ones run on the interface thread
-    });
-    ASSERT_TRUE(PumpMessagesUntil([&] { return passedBack.load(); }, 3000));
-    EXPECT_EQ(ranOn.load(), gui);
-    // From the interface thread itself the call runs at once.
-    bool direct = false;
-    timer->SynchronizeCall([&] { direct = true; });
-    EXPECT_TRUE(direct);
-}
-
 // The destructor runs while the worker waits for the interface thread: in a tick handed over
 // (SyncEvent), or in a handler's SynchronizeCall, as the credits panel's stop does. A thousand
 // times in turn: none may deadlock, and no handler or handed-over call may run afterwards.
@@ -255,4 +232,34 @@ TEST(ThreadedTimer, DestroyingWhileATickWaitsForTheInterfaceThreadNeverDeadlocks
     // The workers end by themselves once told to: none is left behind.
     EXPECT_TRUE(PumpMessagesUntil([&] { return ProcessThreadCount() <= threadsBefore + 2; }, 5000))
         << ProcessThreadCount() << " threads, " << threadsBefore << " before";
+}
+
+// Once the application has begun to end, no tick comes, and the worker does not spin: it keeps
+// sleeping its interval until it is told to end.
+TEST(ThreadedTimer, AfterTheApplicationBeginsToEndNoTickComesAndNoCoreIsBurnt) {
+    TApplication* const outer = Application;
+    std::atomic<int> ticks{0};
+    {
+        TApplication ending;  // an application of its own, which this test ends
+        auto timer = MakeTimer(5, false);
+        timer->SetOnTimer([&](TObject*) { ++ticks; });
+        Sleep(100);
+        ASSERT_GT(ticks.load(), 0);
+        ending.Terminate();
+        Sleep(20);
+        const int atEnd = ticks;
+        FILETIME created, exited, kernel, user;
+        auto busy = [&] {
+            GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+            return (static_cast<double>(kernel.dwLowDateTime) + static_cast<double>(user.dwLowDateTime) +
+                    4294967296.0 * (kernel.dwHighDateTime + user.dwHighDateTime)) / 1e4;  // milliseconds
+        };
+        const double before = busy();
+        Sleep(500);
+        EXPECT_LT(busy() - before, 150.0);  // a spinning worker would take about 500 ms
+        EXPECT_EQ(ticks.load(), atEnd);
+    }
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    Application = outer;
 }
