@@ -15,6 +15,7 @@
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
+#include "tests/support/Colours.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
 #include "ui/Application.h"
@@ -28,23 +29,6 @@ namespace {
 const char* const kTemporaryFiles[] = {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.jpg", "Tempsxconvert.jpg"};
 
 std::string Temp(const std::string& name) { return GetTempFolder() + name; }
-
-struct TRgb {
-    int r, g, b;
-};
-
-TRgb ButtonFace() {
-    const COLORREF c = GetSysColor(COLOR_BTNFACE);
-    return {GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-
-bool Near(const TRgb& a, const TRgb& b, int tolerance) {
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
-}
-
-std::string ToText(const TRgb& c) {
-    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
-}
 
 // What a picture control paints, captured through its own window procedure (WM_PRINTCLIENT).
 class TPainted {
@@ -77,35 +61,26 @@ private:
     int m_height = 0;
 };
 
-// Colours of MakeQuadrants at fractions of the picture: clear of the white disc and of the borders.
-struct TProbe {
-    double fx, fy;
-    TRgb colour;
-};
-const TProbe kQuadrantProbes[] = {
-    {0.10, 0.10, {220, 30, 30}}, {0.75, 0.25, {30, 200, 40}}, {0.75, 0.75, {40, 60, 220}},
-    {0.25, 0.75, {230, 210, 30}}, {0.30, 0.30, {245, 245, 245}},
-};
 constexpr int kColourTolerance = 48;
 
 // Checks that the painted control shows a quadrant picture of width x height with its top-left
 // corner at (left, top), and the button face everywhere beside it.
 void ExpectQuadrantsAt(const TPainted& painted, int left, int top, int width, int height) {
-    for (const TProbe& probe : kQuadrantProbes) {
+    for (const TQuadrantProbe& probe : kQuadrantProbes) {
         const int x = left + static_cast<int>(probe.fx * width), y = top + static_cast<int>(probe.fy * height);
-        EXPECT_TRUE(Near(painted.At(x, y), probe.colour, kColourTolerance))
-            << "at " << x << "," << y << ": " << ToText(painted.At(x, y)) << " instead of " << ToText(probe.colour);
+        EXPECT_TRUE(NearColour(painted.At(x, y), probe.colour, kColourTolerance))
+            << "at " << x << "," << y << ": " << ToString(painted.At(x, y)) << " instead of " << ToString(probe.colour);
     }
-    const TRgb face = ButtonFace();
+    const TRgb face = ButtonFaceColour();
     const int midY = top + height / 4, midX = left + width / 4;
-    if (left > 0) EXPECT_TRUE(Near(painted.At(left - 1, midY), face, 0)) << "left of the picture";
-    if (left + width < painted.Width()) EXPECT_TRUE(Near(painted.At(left + width, midY), face, 0)) << "right of it";
-    if (top > 0) EXPECT_TRUE(Near(painted.At(midX, top - 1), face, 0)) << "above the picture";
-    if (top + height < painted.Height()) EXPECT_TRUE(Near(painted.At(midX, top + height), face, 0)) << "below it";
-    EXPECT_FALSE(Near(painted.At(left, midY), face, 8)) << "the picture's first column is missing";
-    EXPECT_FALSE(Near(painted.At(midX, top), face, 8)) << "the picture's first row is missing";
-    EXPECT_FALSE(Near(painted.At(left + width - 1, top + height * 3 / 4), face, 8)) << "its last column is missing";
-    EXPECT_FALSE(Near(painted.At(left + width * 3 / 4, top + height - 1), face, 8)) << "its last row is missing";
+    if (left > 0) EXPECT_TRUE(NearColour(painted.At(left - 1, midY), face, 0)) << "left of the picture";
+    if (left + width < painted.Width()) EXPECT_TRUE(NearColour(painted.At(left + width, midY), face, 0)) << "right of it";
+    if (top > 0) EXPECT_TRUE(NearColour(painted.At(midX, top - 1), face, 0)) << "above the picture";
+    if (top + height < painted.Height()) EXPECT_TRUE(NearColour(painted.At(midX, top + height), face, 0)) << "below it";
+    EXPECT_FALSE(NearColour(painted.At(left, midY), face, 8)) << "the picture's first column is missing";
+    EXPECT_FALSE(NearColour(painted.At(midX, top), face, 8)) << "the picture's first row is missing";
+    EXPECT_FALSE(NearColour(painted.At(left + width - 1, top + height * 3 / 4), face, 8)) << "its last column is missing";
+    EXPECT_FALSE(NearColour(painted.At(left + width * 3 / 4, top + height - 1), face, 8)) << "its last row is missing";
 }
 
 TBytes QuadrantJpeg(int width, int height) { return EncodeRgbJpeg(MakeQuadrants(width, height), 90, false); }
@@ -271,10 +246,10 @@ TEST_F(DisplayInProcess, MakersPictureIsFittedInto225x57AtTheTopLeftOfImage2) {
         EXPECT_TRUE(m_form->Image2->Visible());
         const TPainted painted(m_form->Image2->Handle());
         ASSERT_EQ(painted.Width(), 289);
-        EXPECT_TRUE(Near(painted.At(0, 0), magenta, kColourTolerance)) << ToText(painted.At(0, 0));
-        EXPECT_TRUE(Near(painted.At(c.fittedWidth - 1, c.fittedHeight - 1), magenta, kColourTolerance));
-        EXPECT_TRUE(Near(painted.At(c.fittedWidth, 0), ButtonFace(), 0)) << "right of the maker's picture";
-        if (c.fittedHeight < 57) EXPECT_TRUE(Near(painted.At(0, c.fittedHeight), ButtonFace(), 0)) << "below it";
+        EXPECT_TRUE(NearColour(painted.At(0, 0), magenta, kColourTolerance)) << ToString(painted.At(0, 0));
+        EXPECT_TRUE(NearColour(painted.At(c.fittedWidth - 1, c.fittedHeight - 1), magenta, kColourTolerance));
+        EXPECT_TRUE(NearColour(painted.At(c.fittedWidth, 0), ButtonFaceColour(), 0)) << "right of the maker's picture";
+        if (c.fittedHeight < 57) EXPECT_TRUE(NearColour(painted.At(0, c.fittedHeight), ButtonFaceColour(), 0)) << "below it";
         EXPECT_FALSE(FileExists(Temp("Tempsxconvert.jpg")));
     }
 }
@@ -292,7 +267,7 @@ TEST_F(DisplayInProcess, FileWithoutMakersPictureLeavesTheBannerInImage2) {
     const TPainted after(m_form->Image2->Handle());
     for (int y = 0; y < 57; y += 7)
         for (int x = 0; x < 289; x += 11)
-            ASSERT_TRUE(Near(before.At(x, y), after.At(x, y), 0)) << "the banner changed at " << x << "," << y;
+            ASSERT_TRUE(NearColour(before.At(x, y), after.At(x, y), 0)) << "the banner changed at " << x << "," << y;
 }
 
 TEST_F(DisplayInProcess, EmptyPictureHidesImage1WithoutAnError) {

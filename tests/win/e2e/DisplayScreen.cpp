@@ -3,19 +3,6 @@
 
 #include <cstdlib>
 
-std::string ToString(const TRgb& c) {
-    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
-}
-
-bool NearColour(const TRgb& a, const TRgb& b, int tolerance) {
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
-}
-
-TRgb ButtonFaceColour() {
-    const COLORREF c = GetSysColor(COLOR_BTNFACE);
-    return {GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-
 namespace {
 // Owned GDI handles of one capture, released in reverse order.
 struct TCaptureDCs {

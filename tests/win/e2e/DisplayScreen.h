@@ -6,14 +6,8 @@
 #include <string>
 #include <vector>
 
-struct TRgb {
-    int r = 0, g = 0, b = 0;
-};
-std::string ToString(const TRgb& colour);
-// Every component within tolerance of the other's.
-bool NearColour(const TRgb& a, const TRgb& b, int tolerance);
-// The system's button-face colour, the background of the viewer's picture boxes.
-TRgb ButtonFaceColour();
+#include "tests/support/Colours.h"
+
 
 // A copy of the screen pixels that a window's client area covers, taken with GetDC(nullptr) and
 // BitBlt, so it holds exactly what a user sees there (other windows on top included).

@@ -29,15 +29,6 @@ using DisplayOnScreen = TDisplayOnScreenTest;
 constexpr int kDisplayTimeoutMs = 5000;
 constexpr int kColourTolerance = 48;
 
-// Where MakeQuadrants has which colour, as fractions of the picture (clear of the white disc).
-struct TProbe {
-    double fx, fy;
-    TRgb colour;
-};
-const TProbe kQuadrantProbes[] = {
-    {0.10, 0.10, {220, 30, 30}}, {0.75, 0.25, {30, 200, 40}}, {0.75, 0.75, {40, 60, 220}},
-    {0.25, 0.75, {230, 210, 30}}, {0.30, 0.30, {245, 245, 245}},
-};
 const TRgb kMakerColour{200, 40, 180};
 
 TBytes FlatJpeg(int width, int height, const TRgb& colour) {
@@ -76,7 +67,7 @@ TEST_F(DisplayOnScreen, PictureAppearsFittedAndCentredWithTheMakersPictureAtTheT
         ASSERT_TRUE(image1 && image2);
         ASSERT_EQ(ScreenBounds(image1).width, 680);
 
-        const TProbe& first = kQuadrantProbes[0];
+        const TQuadrantProbe& first = kQuadrantProbes[0];
         const int firstX = c.left + static_cast<int>(first.fx * c.width);
         const int firstY = c.top + static_cast<int>(first.fy * c.height);
         ASSERT_TRUE(WaitUntil([&] { return NearColour(TScreenPixels(image1).At(firstX, firstY), first.colour, kColourTolerance); },
@@ -88,7 +79,7 @@ TEST_F(DisplayOnScreen, PictureAppearsFittedAndCentredWithTheMakersPictureAtTheT
 
         const TScreenPixels picture(image1);
         ASSERT_TRUE(picture.Valid());
-        for (const TProbe& probe : kQuadrantProbes) {
+        for (const TQuadrantProbe& probe : kQuadrantProbes) {
             const int x = c.left + static_cast<int>(probe.fx * c.width), y = c.top + static_cast<int>(probe.fy * c.height);
             EXPECT_TRUE(NearColour(picture.At(x, y), probe.colour, kColourTolerance))
                 << "at " << x << "," << y << " the screen shows " << ToString(picture.At(x, y)) << " instead of "

@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 #include "ui/Image.h"
 #include "ui/BitmapLayout.h"
+#include "ui/GdiObjects.h"
 #include "ui/ListBox.h"
 #include "tests/support/MessagePump.h"
 #include "ui/SpeedButton.h"
@@ -66,6 +67,25 @@ TEST(StaticText, SizesItselfToItsTextWithTwoPixelsAround) {
     const int oneLine = CalcText(label->Font(), "a").cy;
     label->SetCaption("a\r\nb\r\nc");
     EXPECT_EQ(label->Height(), 3 * oneLine + 4) << "line breaks are kept";
+}
+
+// Painting onto a DC it was handed (printing, a parent's off-screen copy) leaves that DC as it was.
+TEST(StaticText, PaintingPutsBackTheModeColourAndFontOfTheCallersDC) {
+    TScratchForm form;
+    auto* label = form->Create<TStaticText>();
+    label->SetCaption("Text");
+    label->SetParent(form.Get());
+    TClientDC screen(nullptr);
+    TMemDC dc(screen.Get());
+    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 64, 32));
+    TSelectGuard selected(dc.Get(), bitmap.Get());
+    SetBkMode(dc.Get(), OPAQUE);
+    SetTextColor(dc.Get(), RGB(1, 2, 3));
+    HGDIOBJ font = GetCurrentObject(dc.Get(), OBJ_FONT);
+    label->PaintTo(dc.Get());
+    EXPECT_EQ(GetBkMode(dc.Get()), OPAQUE);
+    EXPECT_EQ(GetTextColor(dc.Get()), RGB(1, 2, 3));
+    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_FONT), font);
 }
 
 TEST(StaticText, QuestionMarkInBoldLabelFontHasTheDesignSize) {
