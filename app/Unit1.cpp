@@ -222,7 +222,11 @@ void TForm1::SpeedButton2Click(TObject*) {
 }
 
 void TForm1::SpeedButton3Click(TObject*) {
-    if (Form5) Form5->Show();
+    if (!Form5) return;
+    // Shown (not modal) and brought to the front first; then the credits start to scroll, or go
+    // on where they are when they still scroll.
+    Form5->Show();
+    Form5->ScrollingPanel1->SetActive(true);
 }
 
 void TForm1::SpeedButton4Click(TObject*) {}

@@ -65,6 +65,8 @@ set(WIN_TEST_LIBS_sound sonpix_sound)
 set(WIN_TEST_LIBS_picture sonpix_picture)
 set(WIN_TEST_LIBS_e2e sonpix_sys psapi version)
 set(WIN_TEST_LIBS_folderedit sonpix_controls)
+set(WIN_TEST_LIBS_controls sonpix_controls)
+set(WIN_TEST_LIBS_about sonpix_windows)
 # The black-box tests start the programs they test.
 set(WIN_TEST_PROGRAMS_e2e SonpixViewer sonpix)
 set(WIN_TEST_LIBS_windows sonpix_windows)

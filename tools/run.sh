@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
 # Builds what is needed and starts SonpixViewer under Wine.
-#   tools/run.sh [--screenshot OUT.png [--browse]] [FOLDER|FILE]
+#   tools/run.sh [--screenshot OUT.png [--browse | --about]] [FOLDER|FILE]
 # With no argument the viewer lists the folder of its exe, where sample Sonpix files are made.
 # A FOLDER is listed; a FILE (.sonpix) is opened and shown. With a display ($DISPLAY) the window
 # appears there; without one, or with --screenshot, it runs on a private Xvfb, and --screenshot
 # saves a picture of the screen a few seconds after start-up and ends the viewer. --browse first
-# opens the folder browse dialog from the folder field (Tab to the field, then Alt+Down).
+# opens the folder browse dialog from the folder field (Tab to the field, then Alt+Down). With
+# --about the main window's About button is clicked first and the picture is taken while the
+# credits scroll.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
 SCREENSHOT=""
 BROWSE=""
+ABOUT=""
 SCREEN=${SONPIX_SCREEN:-1280x1024}
 while [ $# -gt 0 ]; do
     case $1 in
         --screenshot) SCREENSHOT=$(realpath -m "$2"); shift 2 ;;
         --screen) SCREEN=$2; shift 2 ;;
         --browse) BROWSE=1; shift ;;
+        --about) ABOUT=1; shift ;;
         *) break ;;
     esac
 done
@@ -49,6 +53,15 @@ else
     wine_run 60 "$BUILD/win/SonpixViewer.exe" "${ARGS[@]}" >/dev/null 2>&1 &
     sleep "${SONPIX_SHOT_DELAY:-5}"
     if [ -n "$BROWSE" ]; then xdotool key Tab && sleep 0.5 && xdotool key alt+Down && sleep 2; fi
+    if [ -n "$ABOUT" ]; then
+        # The About button (the question mark) sits at (32, 580) in the main window's client area
+        # on a wide screen; the window is unmanaged, so its X window includes Wine's own frame and
+        # caption (4 and 19 pixels).
+        main=$(xdotool search --onlyvisible --class sonpixviewer.exe | head -n 1)
+        eval "$(xdotool getwindowgeometry --shell "$main")"
+        xdotool mousemove "$((X + 4 + 43))" "$((Y + 4 + 19 + 591))" click 1
+        sleep "${SONPIX_ABOUT_DELAY:-4}"
+    fi
     import -window root -display "$DISPLAY" "$SCREENSHOT"
     echo "screenshot: $SCREENSHOT"
 fi

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <exception>
 #include <functional>
 #include <string>
@@ -62,7 +63,7 @@ private:
     DWORD m_threadId = 0;
     std::string m_title;
     TForm* m_mainForm = nullptr;  // owned through the component list
-    bool m_terminated = false;
+    std::atomic<bool> m_terminated{false};  // read by worker threads too
     bool m_handlingException = false;
 };
 

@@ -21,7 +21,9 @@ bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
         if (done()) return true;
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) return done();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        // Short waits: what done() looks at may be changed by another thread, without a message.
+        const DWORD wait = static_cast<DWORD>(deadline - now < 5 ? deadline - now : 5);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
     }
 }
 

@@ -1,0 +1,24 @@
+// What a window shows, read back from its device context, and where the text colour is in it.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+class TPanelShot {
+public:
+    // Reads the client area of window as it stands on the screen now.
+    explicit TPanelShot(HWND window);
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    COLORREF At(int x, int y) const;
+    // Bounds of the pixels of exactly this colour inside area; empty (0,0,0,0) when there is none.
+    RECT Extent(COLORREF colour, const RECT& area) const;
+    RECT Extent(COLORREF colour) const { return Extent(colour, RECT{0, 0, m_width, m_height}); }
+    bool Shows(COLORREF colour, const RECT& area) const;
+    bool operator==(const TPanelShot& other) const { return m_pixels == other.m_pixels; }
+
+private:
+    int m_width = 0, m_height = 0;
+    std::vector<std::uint32_t> m_pixels;
+};
