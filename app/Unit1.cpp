@@ -13,6 +13,7 @@
 #include "app/ViewerNames.h"
 #include "container/sonpix.h"
 #include "sys/FileSearch.h"
+#include "sys/ProgramLaunch.h"
 #include "sys/mysys.h"
 #include "ui/Application.h"
 #include "windows/Unit4.h"
@@ -133,9 +134,7 @@ void TForm1::CreateControls() {
 void TForm1::FormCreate(TObject*) {
     InitAppFolder();
 
-    char current[MAX_PATH * 4];
-    const DWORD length = GetCurrentDirectoryA(sizeof current, current);
-    DirectoryEdit1->SetText(std::string(current, length < sizeof current ? length : 0));
+    DirectoryEdit1->SetText(GetCurrentFolder());
 
     const std::string argument = FirstCommandLineArgument();
     if (argument.empty()) DirectoryEdit1->SetText(AppFolder);
@@ -229,7 +228,13 @@ void TForm1::SpeedButton3Click(TObject*) {
     Form5->ScrollingPanel1->SetActive(true);
 }
 
-void TForm1::SpeedButton4Click(TObject*) {}
+void TForm1::SpeedButton4Click(TObject*) {
+    // Whether or not the creator could be started, the viewer ends now, past WMClose: the
+    // temporary files stay for the next start-up to clear. The sound stops with the player.
+    LaunchProgram(AppFolder + kCreatorProgram, "", GetCurrentFolder(), false, 0);
+    SoundPlayer1->Close();
+    ExitProcess(0);
+}
 
 void TForm1::WMClose() {
     const std::string temp = GetTempFolder();

@@ -24,3 +24,6 @@ constexpr int kDetailsPictureBoxWidth = 521, kDetailsPictureBoxHeight = 297;
 
 // The main window's title; the maker's credit follows it.
 constexpr char kMainCaption[] = "Сонпик Просмотрщик  1.2                              ";
+
+// The creator program, expected beside the viewer; the note pad button starts it.
+constexpr char kCreatorProgram[] = "SonpixCreator.exe";

@@ -46,6 +46,12 @@ std::string ProgramFilePath() {
 
 void InitAppFolder() { AppFolder = WithTrailingBackslash(ExtractFileFolder(ProgramFilePath())); }
 
+std::string GetCurrentFolder() {
+    char buffer[MAX_PATH * 4];
+    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+    return std::string(buffer, length < sizeof buffer ? length : 0);
+}
+
 void SetFileModeReadWrite() { FileMode = 2; }
 
 bool FileExists(const std::string& path) {

@@ -26,6 +26,8 @@ std::string GetTempFolder();
 // The full path of the running program's file, as the platform reports it.
 std::string ProgramFilePath();
 void InitAppFolder();
+// The process's current folder as the platform reports it (no trailing backslash but at a drive root).
+std::string GetCurrentFolder();
 void SetFileModeReadWrite();
 
 bool FileExists(const std::string& path);
