@@ -263,3 +263,22 @@ TEST(ThreadedTimer, AfterTheApplicationBeginsToEndNoTickComesAndNoCoreIsBurnt) {
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     Application = outer;
 }
+
+// A tick in progress on the worker is finished before the destructor returns.
+TEST(ThreadedTimer, DestructionWaitsForATickInProgress) {
+    for (int round = 0; round < 20; ++round) {
+        std::atomic<bool> finished{false};
+        HANDLE entered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        {
+            auto timer = MakeTimer(1, false);
+            timer->SetOnTimer([&, entered](TObject*) {
+                SetEvent(entered);
+                Sleep(20);
+                finished = true;
+            });
+            ASSERT_EQ(WaitForSingleObject(entered, 2000), WAIT_OBJECT_0);
+        }
+        EXPECT_TRUE(finished.load()) << "round " << round;
+        CloseHandle(entered);
+    }
+}
