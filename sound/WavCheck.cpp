@@ -14,6 +14,8 @@ constexpr std::uint32_t kMaxSampleRate = 384000;  // the highest rate that still
 // The lowest rate the platform's sound output takes (its own floor for sound buffers); below
 // about 50 Hz closing a device that still plays waits for ever.
 constexpr std::uint32_t kMinSampleRate = 100;
+// The most bytes a second of any playable sound: 8 channels of 32 bits at the highest rate.
+constexpr std::uint32_t kMaxByteRate = kMaxSampleRate * 8 * 4;
 constexpr std::uint64_t kRiffHeaderSize = 12;     // "RIFF", size, "WAVE"
 constexpr std::uint64_t kChunkHeaderSize = 8;     // tag, size
 constexpr std::uint64_t kFormatFieldsSize = 16;   // the fields common to every format
@@ -87,8 +89,12 @@ std::string CheckFormatFields(const TWavFormat& f) {
     if (f.tag == kFormatPcm && static_cast<unsigned>(f.channels) * f.bitsPerSample < 8)
         return "a PCM frame of " + std::to_string(f.channels) + " channel(s) of " +
                std::to_string(f.bitsPerSample) + " bits is smaller than one byte";
-    // Positions and the length are converted through the byte rate.
+    // Positions and the length are converted through the byte rate, and the player takes two
+    // buffers of a third of it each: a huge rate makes that allocation fail on its playing thread.
     if (f.byteRate == 0) return "the byte rate is 0";
+    if (f.byteRate > kMaxByteRate)
+        return "the byte rate " + std::to_string(f.byteRate) + " is larger than any sound needs (at most " +
+               std::to_string(kMaxByteRate) + " bytes a second)";
     // Compressed sound goes through the platform's decoders, which trust the format's own fields.
     return FindCodecFault(f);
 }

@@ -104,6 +104,7 @@ TEST(WavCheck, OrdinarySoundFilesPass) {
         {"24-bit stereo 96000", Wav(Pcm(2, 96000, 24))},
         {"16-bit mono 384000", Wav(Pcm(1, 384000, 16))},
         {"16-bit mono 100", Wav(Pcm(1, 100, 16))},
+        {"32-bit 8 channels 384000 (the highest byte rate)", Wav(Pcm(8, 384000, 32))},
         {"PCM 4-bit stereo (one byte a frame)", Wav(Pcm(2, 22050, 4))},
         {"format chunk of 18 bytes", Wav(withCbSize)},
         {"extensible mono", Wav(Extensible(1, 16))},
@@ -170,6 +171,8 @@ TEST(WavCheck, HeadersThatCrashOrDerailThePlayerAreRefused) {
         {"PCM 7-bit mono", Wav(With(Pcm(1, 22050, 16), [](TFormat& f) { f.bits = 7; })), "1 channel(s) of 7 bits"},
         {"PCM 0-bit", Wav(With(Pcm(2, 22050, 16), [](TFormat& f) { f.bits = 0; })), "2 channel(s) of 0 bits"},
         {"byte rate 0", Wav(With(Pcm(1, 22050, 16), [](TFormat& f) { f.avg = 0; })), "byte rate is 0"},
+        {"byte rate 0xFFFFFFFF", Wav(With(Pcm(1, 22050, 16), [](TFormat& f) { f.avg = 0xFFFFFFFF; })), "byte rate 4294967295 is larger than any sound needs (at most 12288000"},
+        {"byte rate 12288001", Wav(With(Pcm(1, 22050, 16), [](TFormat& f) { f.avg = 12288001; })), "byte rate 12288001"},
     };
     for (const auto& c : cases) {
         const std::string fault = Fault(c.bytes);

@@ -187,6 +187,7 @@ std::vector<TWavMutation> WavMutationSet() {
         {"sample rate 17 (hang in close)", Patch32(tone, kRate, 17), V::refusedByCheck},
         {"sample rate 40 (hang in close)", Patch32(Patch32(tone, kRate, 40), kAvg, 80), V::refusedByCheck},
         {"byte rate 0, A-law (silent, length unknown)", Patch32(ALaw(), kAvg, 0), V::refusedByCheck},
+        {"byte rate 0xFFFFFFFF (crash in play)", Patch32(tone, kAvg, 0xFFFFFFFF), V::refusedByCheck},
         {"MS ADPCM, 0 samples per block (crash in play)", MsAdpcm(1, 0), V::refusedByCheck},
         {"MS ADPCM, samples past the block", MsAdpcm(1, 4000), V::refusedByCheck},
         {"MS ADPCM, no coefficients", CodecWav({2, 1, 8000, 4096, 256, 4, MsAdpcmExtension(500, 0)}, 2048), V::refusedByCheck},
