@@ -30,3 +30,37 @@ foreach(src ${HOST_BENCH_SOURCES})
   target_link_libraries(${name} PRIVATE sonpix_pure)
   target_compile_options(${name} PRIVATE -O2)
 endforeach()
+
+# The sonpix command-line tool: its library (the platform-free cli/ code and the JPEG check over
+# Debian's libjpeg), the program, and its own test program, which also runs the built program.
+find_package(JPEG REQUIRED)
+file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp)
+set(CLI_SOURCES ${CLI_SOURCES} ${CMAKE_SOURCE_DIR}/picture/JpegHeaderCheck.cpp)
+add_library(sonpix_cli STATIC ${CLI_SOURCES})
+target_link_libraries(sonpix_cli PUBLIC sonpix_pure JPEG::JPEG)
+target_compile_options(sonpix_cli PRIVATE -O2)
+add_library(sonpix_cli_checked STATIC ${CLI_SOURCES})
+target_link_libraries(sonpix_cli_checked PUBLIC sonpix_pure_checked JPEG::JPEG)
+add_executable(sonpix ${CMAKE_SOURCE_DIR}/cli/main/sonpix.cpp)
+target_link_libraries(sonpix PRIVATE sonpix_cli)
+target_compile_options(sonpix PRIVATE -O2)
+
+# Test support that needs no platform: Sonpix and WAV writers, the test-side JPEG codec, samples.
+set(HOST_TEST_SUPPORT_SOURCES SonpixWriter.cpp WavSynth.cpp JpegCodec.cpp SampleImages.cpp SampleSet.cpp WavMutations.cpp)
+list(TRANSFORM HOST_TEST_SUPPORT_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/tests/support/)
+file(GLOB CLI_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/host/cli/*_test.cpp)
+add_executable(cli_tests ${CLI_TEST_SOURCES} ${HOST_TEST_SUPPORT_SOURCES} ${CMAKE_SOURCE_DIR}/tests/host/cli/CliRunner.cpp
+  ${CMAKE_SOURCE_DIR}/tests/host/cli/HostTestFiles.cpp)
+target_link_libraries(cli_tests PRIVATE sonpix_cli_checked gtest_main gmock)
+target_compile_definitions(cli_tests PRIVATE SONPIX_EXE="$<TARGET_FILE:sonpix>")
+add_dependencies(cli_tests sonpix)
+
+# The tool's benchmark against cat; runs the sonpix program built beside it.
+add_executable(sonpix_cli_bench ${CMAKE_SOURCE_DIR}/bench/host/cli/sonpix_cli_bench.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/SonpixWriter.cpp ${CMAKE_SOURCE_DIR}/tests/support/WavSynth.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/JpegCodec.cpp ${CMAKE_SOURCE_DIR}/tests/support/SampleImages.cpp
+  ${CMAKE_SOURCE_DIR}/tests/host/cli/HostTestFiles.cpp)
+target_link_libraries(sonpix_cli_bench PRIVATE JPEG::JPEG)
+target_include_directories(sonpix_cli_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(sonpix_cli_bench PRIVATE -O2)
+add_dependencies(sonpix_cli_bench sonpix)

@@ -41,6 +41,13 @@ sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)
 sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_picture sonpix_sound)
 sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_container)
 
+# The sonpix command-line tool, a console program: cli/ over the container's search, the viewer's
+# WAV check and the JPEG check of picture/ (of those libraries only the platform-free objects it
+# calls are linked in).
+sonpix_folder_library(sonpix_cli cli sonpix_picture sonpix_container sonpix_sound)
+add_executable(sonpix ${CMAKE_SOURCE_DIR}/cli/main/sonpix.cpp)
+target_link_libraries(sonpix PRIVATE sonpix_cli)
+
 # The program: app/ holds the main window; the entry point stays out of the library so tests can link it.
 file(GLOB APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/resources/*.rc)
 add_executable(SonpixViewer WIN32 ${CMAKE_SOURCE_DIR}/app/main/SonpixViewer.cpp ${APP_RESOURCES})
@@ -58,6 +65,8 @@ set(WIN_TEST_LIBS_sound sonpix_sound)
 set(WIN_TEST_LIBS_picture sonpix_picture)
 set(WIN_TEST_LIBS_windows sonpix_windows)
 set(WIN_TEST_LIBS_e2e sonpix_sys psapi)
+# The black-box tests start the programs they test.
+set(WIN_TEST_PROGRAMS_e2e SonpixViewer sonpix)
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
 foreach(dir ${WIN_TEST_DIRS})
   if(IS_DIRECTORY ${dir})
@@ -70,6 +79,9 @@ foreach(dir ${WIN_TEST_DIRS})
       endif()
       add_executable(win_${area}_tests ${srcs})
       target_link_libraries(win_${area}_tests PRIVATE ${libs} sonpix_test_support gmock_static gtest_static)
+      if(WIN_TEST_PROGRAMS_${area})
+        add_dependencies(win_${area}_tests ${WIN_TEST_PROGRAMS_${area}})
+      endif()
     endif()
   endif()
 endforeach()

@@ -9,6 +9,11 @@ constexpr std::size_t kSonpixMarkerSize = 12;    // "Tolvy(c)jpg" 01 and "Tolvy(
 constexpr std::size_t kSonpixWindowSize = 12;    // bytes examined at each start position
 constexpr std::size_t kSonpixFirstPosition = 5;  // the header's last byte; never starts a marker
 
+// The marker bytes, for code that writes Sonpix files or looks at a marker's place.
+inline constexpr std::uint8_t kSonpixSeparatorBytes[6] = {'T', 'o', 'l', 'v', 'y', 0x01};  // also the header
+inline constexpr std::uint8_t kSonpixMakerPictureBytes[12] = {'T', 'o', 'l', 'v', 'y', '(', 'c', ')', 'j', 'p', 'g', 0x01};
+inline constexpr std::uint8_t kSonpixMakerTextBytes[12] = {'T', 'o', 'l', 'v', 'y', '(', 'c', ')', 't', 'x', 't', 0x01};
+
 // Positions of the winning (highest) occurrence of each marker kind, or kNotFound.
 struct SonpixMarkers {
     static constexpr std::int64_t kNotFound = -1;

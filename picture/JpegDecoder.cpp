@@ -8,10 +8,6 @@
 
 namespace {
 
-// Memory libjpeg may take for its own whole-picture buffers (progressive coefficients); beyond it
-// libjpeg stops with an error instead of asking the system for more.
-constexpr long kJpegLibraryMemory = 1024L * 1024 * 1024;
-
 // A decompressor whose libjpeg state is destroyed on every way out, the error exit included.
 class TDecompressor {
 public:
@@ -21,7 +17,7 @@ public:
         m_info.mem->max_memory_to_use = kJpegLibraryMemory;
         m_progress.progress_monitor = StopAfterTooManyScans;
         m_info.progress = &m_progress;
-        if (size > 0x7FFFFFFFu) throw EJPEG("JPEG file too large");
+        if (size > kMaxJpegDataSize) throw EJPEG("JPEG file too large");
         jpeg_mem_src(&m_info, data, static_cast<unsigned long>(size));
     }
     ~TDecompressor() { jpeg_destroy_decompress(&m_info); }

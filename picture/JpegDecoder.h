@@ -4,9 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-// Most scans a picture may have. Ordinary progressive files have about ten; a file made of
-// thousands of tiny scans would otherwise keep the decoder busy for minutes.
-constexpr int kMaxJpegScans = 1000;
+#include "picture/JpegLimits.h"  // kMaxJpegScans
 
 struct TJpegHeader {
     int width = 0;

@@ -6,12 +6,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "picture/JpegLimits.h"  // kMaxJpegPixels
 #include "ui/BitmapLayout.h"
 
-// Largest picture the program decodes: 100 megapixels (300 MB of pixels). A JPEG header may
-// declare up to 65500 x 65500 pixels in a few bytes; such a picture is refused before any memory
-// for it is taken.
-constexpr std::int64_t kMaxJpegPixels = 100'000'000;
 
 // Raises EJPEG when a picture of this size must not be decoded or held.
 void CheckJpegPictureSize(std::int64_t width, std::int64_t height);

@@ -2,7 +2,8 @@
 # Installs and builds what is needed, then runs every test: the host unit tests (sanitizers),
 # a bounded fuzzing run, and the Windows tests under Wine on the project's own Xvfb.
 # Ends with one line "N passed, N failed" and a non-zero exit code on any failure.
-#   FUZZ_SECONDS (default 60) bounds the fuzzing run.
+#   FUZZ_SECONDS (default 60) bounds the marker search's fuzzing run, FUZZ_CHECK_SECONDS (default 30)
+#   the sonpix tool's.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
@@ -48,11 +49,22 @@ echo "== host tests"
 "$BUILD/host/host_tests" --gtest_output=xml:"$RESULTS/host.xml" >"$RESULTS/host.log" 2>&1
 rc=$?; tail -n 3 "$RESULTS/host.log"; count_report host_tests "$RESULTS/host.xml" $rc
 
+echo "== sonpix tool tests"
+"$BUILD/host/cli_tests" --gtest_output=xml:"$RESULTS/cli.xml" >"$RESULTS/cli.log" 2>&1
+rc=$?; tail -n 3 "$RESULTS/cli.log"; count_report cli_tests "$RESULTS/cli.xml" $rc
+
 echo "== fuzzing the marker search for ${FUZZ_SECONDS:-60} s"
 if "$ROOT/tools/fuzz.sh" "${FUZZ_SECONDS:-60}" >"$RESULTS/fuzz.log" 2>&1; then
     PASSED=$((PASSED + 1)); grep -E '^Done|stat::number_of_executed_units' "$RESULTS/fuzz.log" | tail -n 2
 else
     FAILED=$((FAILED + 1)); FAILED_NAMES+=("marker search fuzzer"); tail -n 30 "$RESULTS/fuzz.log"
+fi
+
+echo "== fuzzing the sonpix tool's check for ${FUZZ_CHECK_SECONDS:-30} s"
+if "$ROOT/tools/fuzz.sh" "${FUZZ_CHECK_SECONDS:-30}" sonpix_check >"$RESULTS/fuzz-check.log" 2>&1; then
+    PASSED=$((PASSED + 1)); grep -E '^Done|stat::number_of_executed_units' "$RESULTS/fuzz-check.log" | tail -n 2
+else
+    FAILED=$((FAILED + 1)); FAILED_NAMES+=("sonpix check fuzzer"); tail -n 30 "$RESULTS/fuzz-check.log"
 fi
 
 echo "== Windows tests under Wine"

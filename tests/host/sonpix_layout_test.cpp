@@ -76,6 +76,28 @@ TEST(SonpixSections, PictureAndSoundOnlyRunsSoundToTheEnd) {
     EXPECT_FALSE(e.hasMakerText);
 }
 
+// The sound ends on the byte right before whichever maker's section follows it, in every layout.
+TEST(SonpixSections, SoundEndsRightBeforeTheNextMarkerInEveryLayout) {
+    const struct {
+        const char* name;
+        bool makerPicture, makerText;
+    } layouts[] = {{"sound only", false, false}, {"maker's picture", true, false},
+                   {"maker's text", false, true}, {"both", true, true}};
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        Bytes file = kHeader + B("PIC") + kHeader + B("SOUND-LAST");
+        if (layout.makerPicture) file = file + kPicMarker + B("MAKER");
+        if (layout.makerText) file = file + kTextMarker + B("TEXT");
+        const Extracted e = Extract(file);
+        EXPECT_EQ(e.picture, "PIC");
+        EXPECT_EQ(e.sound, "SOUND-LAST");
+        EXPECT_EQ(e.hasMakerPicture, layout.makerPicture);
+        EXPECT_EQ(e.makerPicture, layout.makerPicture ? "MAKER" : "");
+        EXPECT_EQ(e.hasMakerText, layout.makerText);
+        EXPECT_EQ(e.makerText, layout.makerText ? "TEXT" : "");
+    }
+}
+
 TEST(SonpixSections, ShortFileHasNoMarkersAndSoundIsTheWholeFile) {
     for (std::size_t length = 6; length < 18; ++length) {
         Bytes file = kHeader + kHeader + kHeader;  // markers everywhere, but the file is too short

@@ -17,6 +17,7 @@
 #include "tests/support/SonpixWriter.h"
 #include "tests/support/Colours.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/TestFolder.h"
 #include "tests/support/WavSynth.h"
 #include "ui/Application.h"
 #include "tests/win/app/UnexpectedError.h"
@@ -345,6 +346,29 @@ TEST_F(DisplayInProcess, SoundPlaysAfterTheDisplayOnlyWhenTheCheckBoxIsChecked) 
             m_form->SoundPlayer1->Close();
         }
     }
+}
+
+// The sound still plays when the next entry is chosen: the player must let go of Tempsx.wav before
+// the extraction, or the new sound and maker's picture are never written and the old sound plays.
+TEST_F(DisplayInProcess, ChoosingAnotherEntryWhileTheSoundPlaysTakesItsSoundAndMakersPicture) {
+    TTestFolder folder("selection");
+    const TSonpixParts first = PartsWith(QuadrantJpeg(64, 48), FlatJpeg(40, 20, {200, 40, 180}), ToneWav(3.0));
+    const TSonpixParts second = PartsWith(QuadrantJpeg(48, 64), FlatJpeg(30, 30, {20, 200, 40}), ToneWav(2.0));
+    ASSERT_TRUE(WriteBytesFile(folder / "a.sonpix", BuildSonpix(first)));
+    ASSERT_TRUE(WriteBytesFile(folder / "b.sonpix", BuildSonpix(second)));
+    m_form->DirectoryEdit1->SetText(folder.Path());
+    ASSERT_EQ(m_form->ListBox1->ItemCount(), 2);
+    for (int entry : {0, 1}) {
+        const TSonpixParts& parts = entry == 0 ? first : second;
+        m_form->ListBox1->SetItemIndex(entry);
+        m_form->ListBox1Click(m_form->ListBox1);
+        SCOPED_TRACE(entry);
+        EXPECT_EQ(ReadBytesFile(Temp("Tempsx.wav")), parts.sound);
+        EXPECT_EQ(ReadBytesFile(Temp("Tempsxcop.jpg")), parts.makerPicture);
+        EXPECT_EQ(m_form->SoundPlayer1->Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
+    }
+    m_form->SoundPlayer1->Close();
+    EXPECT_TRUE(m_errors.empty()) << m_errors.front();
 }
 
 TEST_F(DisplayInProcess, SoundThatTheMediaInterfaceRejectsIsReportedWithItsText) {

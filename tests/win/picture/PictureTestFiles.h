@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/JpegCodec.h"
 #include "tests/support/ProcessCounters.h"
@@ -21,3 +22,6 @@ TDecodedJpeg ReadJpeg(const std::string& path);
 
 // The pixels of a bitmap as RGB, read through a 24-bit top-down DIB.
 TRgbImage BitmapPixels(HBITMAP bitmap);
+
+// Truncations, random byte flips and damaged markers of a few good JPEG files (about 1,500).
+std::vector<TBytes> DamagedFiles();

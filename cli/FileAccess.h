@@ -1,0 +1,45 @@
+// The files the tool reads and writes: whole-file reading, path pieces, and new files that appear
+// under their name only once they are complete.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads a whole file; false with a reason ("No such file or directory", ...) when it cannot.
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error);
+
+// True when anything (a file, a folder, a link, even a broken one) has this name.
+bool PathExists(const std::string& path);
+bool IsFolder(const std::string& path);
+// True when both names lead to one existing file.
+bool SameFile(const std::string& a, const std::string& b);
+
+// The last component of a path, and a folder joined with a name by the platform's separator.
+std::string FileNamePart(const std::string& path);
+std::string FolderPart(const std::string& path);  // "." when the path has no folder
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// A path as UTF-8 for messages and JSON (file names are ANSI on Windows).
+std::string PathForDisplay(const std::string& path);
+
+// A new file under a temporary name in the folder of its final name; removed on destruction
+// unless committed, so that no half-written file is ever left under the final name.
+class TPendingFile {
+public:
+    explicit TPendingFile(const std::string& finalPath);
+    ~TPendingFile();
+    TPendingFile(const TPendingFile&) = delete;
+    TPendingFile& operator=(const TPendingFile&) = delete;
+
+    // Creates the temporary file and writes the bytes to disk; false with a reason.
+    bool Write(const std::vector<std::uint8_t>& bytes, std::string& error);
+    const std::string& TemporaryPath() const { return m_temporary; }
+    // Gives the file its final name; without replace, fails when that name is taken (checked
+    // atomically by the rename itself, so a file appearing meanwhile is not overwritten either).
+    bool Commit(bool replace, std::string& error);
+
+private:
+    std::string m_final;
+    std::string m_temporary;  // owned: removed by the destructor while not committed
+    bool m_committed = false;
+};

@@ -1,0 +1,228 @@
+// Inspection of a Sonpix file: the viewer's own marker search and bounds, the facts of each
+// section, and the comparison of the borders the viewer finds with those the contents call for.
+#include "cli/SonpixInspection.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "cli/ContentExtent.h"
+#include "cli/Cp1251.h"
+#include "sound/WavCheck.h"
+
+namespace {
+
+constexpr std::int64_t kNone = SonpixMarkers::kNotFound;
+constexpr std::size_t kMaxTextProblems = 8;  // unshowable bytes listed one by one before a summary
+
+const std::uint8_t* const kSeparator = kSonpixSeparatorBytes;
+const std::uint8_t* const kMakerPictureMarker = kSonpixMakerPictureBytes;
+const std::uint8_t* const kMakerTextMarker = kSonpixMakerTextBytes;
+
+// The sound's bytes inside the file, for the viewer's WAV check, without a copy.
+class TSpanWavSource : public TWavSource {
+public:
+    TSpanWavSource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    std::uint64_t Size() const override { return m_size; }
+    bool ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const override {
+        if (offset > m_size || count > m_size - offset) return false;
+        if (count) std::memcpy(buffer, m_data + offset, count);
+        return true;
+    }
+
+private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+};
+
+std::string Num(std::int64_t value) { return std::to_string(value); }
+
+std::string HexByte(std::uint8_t byte) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    return std::string{kDigits[byte >> 4], kDigits[byte & 0xF]};
+}
+
+bool BytesAt(const std::uint8_t* data, std::size_t size, std::int64_t at, const std::uint8_t* bytes, std::size_t count) {
+    return at >= 0 && static_cast<std::uint64_t>(at) + count <= size && std::memcmp(data + at, bytes, count) == 0;
+}
+
+// Reading the file as a checker: who stands where by content, compared with the viewer's markers.
+class TLayoutCheck {
+public:
+    TLayoutCheck(const std::uint8_t* data, std::size_t size, const TSonpixInspection& found)
+        : m_data(data), m_size(size), m_length(static_cast<std::int64_t>(size)), m_found(found) {}
+
+    void Run(std::vector<TProblem>& problems) {
+        m_problems = &problems;
+        const SonpixMarkers& markers = m_found.markers;
+
+        // The picture runs from byte 6 to its end marker, and the separator follows at once.
+        const std::int64_t pictureEnd = JpegExtentEnd(m_data, m_size, 6);
+        std::int64_t separator = kNone;
+        if (pictureEnd != kExtentUnknown && BytesAt(m_data, m_size, pictureEnd, kSeparator, 6)) separator = pictureEnd;
+        CompareSeparator(separator, markers.separator, pictureEnd);
+
+        // The sound is a RIFF file whose header says how long it is.
+        const std::int64_t real = separator != kNone ? separator : markers.separator;
+        if (real == kNone) return;
+        const std::int64_t soundFirst = real + 6;
+        const std::int64_t soundEnd = WavExtentEnd(m_data, m_size, soundFirst);
+        // A RIFF size that does not lead to the end of the file or to a maker's marker is not
+        // to be trusted (players ignore it); the borders after the sound are then left unjudged.
+        if (soundEnd == kExtentUnknown || soundEnd > m_length) return;
+        const bool pictureMarkerNext = BytesAt(m_data, m_size, soundEnd, kMakerPictureMarker, 12);
+        const bool textMarkerNext = BytesAt(m_data, m_size, soundEnd, kMakerTextMarker, 12);
+        if (soundEnd != m_length && !pictureMarkerNext && !textMarkerNext) return;
+
+        // Then the optional maker's picture, and the optional maker's text.
+        std::int64_t at = soundEnd;
+        std::int64_t makerPicture = kNone;
+        if (pictureMarkerNext) {
+            makerPicture = at;
+            at = JpegExtentEnd(m_data, m_size, at + 12);
+            if (at != kExtentUnknown && at != m_length && !BytesAt(m_data, m_size, at, kMakerTextMarker, 12))
+                at = kExtentUnknown;
+        }
+        CompareMakerMarker("maker's picture", makerPicture, markers.makerPicture, soundFirst, soundEnd);
+        if (at == kExtentUnknown) return;
+        const std::int64_t makerText = BytesAt(m_data, m_size, at, kMakerTextMarker, 12) ? at : kNone;
+        CompareMakerMarker("maker's text", makerText, markers.makerText, soundFirst, soundEnd);
+    }
+
+private:
+    void Add(std::int64_t offset, std::string text) { m_problems->push_back({offset, std::move(text)}); }
+
+    bool InReach(std::int64_t p) const { return p <= m_length - 13; }
+
+    void CompareSeparator(std::int64_t real, std::int64_t found, std::int64_t pictureEnd) {
+        if (found == kNone) {
+            if (real != kNone && !InReach(real))
+                Add(real, "the separator (\"Tolvy\" 01) starts in the last 12 bytes of the file, where it is never "
+                          "found: the viewer shows no picture and takes the whole file as the sound");
+            else
+                Add(pictureEnd != kExtentUnknown ? pictureEnd : 0,
+                    "no separator (\"Tolvy\" 01) after the picture: the viewer shows no picture and takes the whole "
+                    "file as the sound");
+            return;
+        }
+        if (real != kNone && found != real)
+            Add(found, "an extra separator (\"Tolvy\" 01) at offset " + Num(found) + ", after the real one at " +
+                           Num(real) + ", moves the picture's end to " + Num(found - 1) + " and the sound's start to " +
+                           Num(found + 6));
+    }
+
+    // real: where the contents put the marker (kNone: no such section); found: the viewer's winner.
+    void CompareMakerMarker(const std::string& what, std::int64_t real, std::int64_t found, std::int64_t soundFirst,
+                            std::int64_t soundEnd) {
+        if (real == found) return;
+        if (real != kNone && !InReach(real)) {
+            Add(real, "the " + what + " marker stands in the last 12 bytes of the file, where it is never found: "
+                      "its section is lost and the marker's bytes stay in the section before it");
+            return;
+        }
+        if (found == kNone) return;
+        if (real != kNone) {
+            Add(found, "an extra " + what + " marker at offset " + Num(found) + ", after the real one at " +
+                           Num(real) + ", moves the start of the " + what + " to " + Num(found + 12));
+        } else if (found >= soundFirst && found < soundEnd) {
+            Add(found, "a " + what + " marker inside the sound (which runs to " + Num(soundEnd - 1) +
+                           ") cuts the sound short at " + Num(found - 1));
+        } else {
+            Add(found, "a stray " + what + " marker where the file has no " + what + " section");
+        }
+    }
+
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+    std::int64_t m_length;
+    const TSonpixInspection& m_found;
+    std::vector<TProblem>* m_problems = nullptr;
+};
+
+// A maker's marker that ends on the last byte of the file is never found.
+void CheckTail(const std::uint8_t* data, std::size_t size, std::vector<TProblem>& problems) {
+    if (size < 18) return;
+    const std::int64_t at = static_cast<std::int64_t>(size) - 12;
+    const bool picture = BytesAt(data, size, at, kMakerPictureMarker, 12);
+    if (!picture && !BytesAt(data, size, at, kMakerTextMarker, 12)) return;
+    for (const TProblem& p : problems)
+        if (p.offset == at) return;
+    problems.push_back({at, std::string("the ") + (picture ? "maker's picture" : "maker's text") +
+                                " marker stands in the last 12 bytes of the file, where it is never found "
+                                "(an empty section must be left out together with its marker)"});
+}
+
+void CheckText(const std::uint8_t* data, const ByteRange& range, std::vector<TProblem>& problems) {
+    std::size_t listed = 0, more = 0;
+    for (std::int64_t at = range.first; at <= range.last; ++at) {
+        if (IsShowableCp1251(data[at])) continue;
+        if (listed < kMaxTextProblems) {
+            problems.push_back({at, "the maker's text holds byte " + HexByte(data[at]) +
+                                        ", which Windows-1251 cannot show"});
+            ++listed;
+        } else {
+            ++more;
+        }
+    }
+    if (more)
+        problems.push_back({range.last, "the maker's text holds " + Num(static_cast<std::int64_t>(more)) +
+                                            " more bytes that Windows-1251 cannot show"});
+}
+
+}  // namespace
+
+TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TInspectDepth depth) {
+    TSonpixInspection result;
+    result.size = size;
+    result.sonpix = HasSonpixHeader(data, size);
+    std::vector<TProblem>& problems = result.problems;
+    if (!result.sonpix) {
+        if (depth == TInspectDepth::problems)
+            problems.push_back({0, "no Sonpix header: the file does not start with \"Tolvy\" 01"});
+        return result;
+    }
+    result.markers = FindSonpixMarkers(data, size);
+    result.sections = ComputeSonpixSections(result.markers, size);
+    const SonpixSections& s = result.sections;
+    const auto at = [data](const ByteRange& r) { return data + r.first; };
+    const auto length = [](const ByteRange& r) { return static_cast<std::size_t>(r.Size()); };
+
+    result.pictureRead = ReadJpegFacts(at(s.picture), length(s.picture), result.picture, result.pictureError);
+    result.soundRead = ReadWavFacts(at(s.sound), length(s.sound), result.sound, result.soundError);
+    if (s.hasMakerPicture)
+        result.makerPictureRead =
+            ReadJpegFacts(at(s.makerPicture), length(s.makerPicture), result.makerPicture, result.makerPictureError);
+    if (s.hasMakerText) result.makerText.assign(reinterpret_cast<const char*>(at(s.makerText)), length(s.makerText));
+    if (depth == TInspectDepth::facts) return result;
+
+    TLayoutCheck(data, size, result).Run(problems);
+    CheckTail(data, size, problems);
+    // A section that starts at a stray marker is not the maker's; its contents are not judged.
+    const auto flagged = [&problems](std::int64_t marker) {
+        for (const TProblem& p : problems)
+            if (marker != kNone && p.offset == marker) return true;
+        return false;
+    };
+    const bool strayMakerPicture = flagged(result.markers.makerPicture);
+    const bool strayMakerText = flagged(result.markers.makerText);
+
+    if (result.markers.separator != kNone) {
+        const std::string fault = FindJpegFault(at(s.picture), length(s.picture));
+        if (!fault.empty()) problems.push_back({s.picture.first, "the viewer cannot show the picture: " + fault});
+    }
+    // The viewer's own WAV check first, since its reasons are the more precise.
+    const std::string wavFault = FindWavHeaderFault(TSpanWavSource(at(s.sound), length(s.sound)));
+    if (!wavFault.empty())
+        problems.push_back({s.sound.first, "the viewer refuses to play the sound: " + wavFault});
+    else if (!result.soundRead)
+        problems.push_back({s.sound.first, result.soundError});
+    if (s.hasMakerPicture && !strayMakerPicture) {
+        const std::string fault = FindJpegFault(at(s.makerPicture), length(s.makerPicture));
+        if (!fault.empty())
+            problems.push_back({s.makerPicture.first, "the viewer cannot show the maker's picture: " + fault});
+    }
+    if (s.hasMakerText && !strayMakerText) CheckText(data, s.makerText, problems);
+
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const TProblem& a, const TProblem& b) { return a.offset < b.offset; });
+    return result;
+}

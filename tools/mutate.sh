@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Mutation check: plants each fault of tests/mutations/faults.txt, one at a time, in a scratch copy
+# of the tree, builds, and runs the test programs that should catch it. Reports each fault as
+# caught, MISSED or "no build", with the seconds it took. The working tree is never changed.
+#   tools/mutate.sh [FAULT-ID...]        all faults, or only these
+#   MUTATE_SCRATCH (default /tmp/sonpix-mutate) holds the copy and its builds between runs.
+set -uo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+LIST=${MUTATE_LIST:-$ROOT/tests/mutations/faults.txt}
+SCRATCH=${MUTATE_SCRATCH:-/tmp/sonpix-mutate}
+TREE=$SCRATCH/tree
+export BUILD=$TREE/build
+
+"$ROOT/tools/deps.sh" || exit 1
+mkdir -p "$TREE"
+# The copy follows the working tree (uncommitted changes included), without builds or caches.
+find "$TREE" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
+tar -C "$ROOT" --exclude=./build --exclude='./build-*' --exclude=./.cache --exclude=./.git -cf - . | tar -C "$TREE" -xf -
+ln -sfn "$ROOT/.cache" "$TREE/.cache"
+echo "mutate: first build of the copy"
+"$TREE/tools/build.sh" all >/dev/null || { echo "mutate: the unchanged tree does not build"; exit 1; }
+source "$TREE/tools/wine.sh"
+SCREEN=""
+
+# Runs one test program of the copy; 0 when all its tests pass. Windows programs run on every
+# screen they have tests for, like tools/test.sh does.
+run_program() {  # name
+    local name=$1 exe screens screen
+    if [ -x "$BUILD/host/$name" ]; then  # host_tests, cli_tests
+        "$BUILD/host/$name" >/dev/null 2>&1; return
+    fi
+    exe=$BUILD/win/$name.exe
+    [ -f "$exe" ] || { echo "mutate: no program $name" >&2; return 2; }
+    [ "$SCREEN" = 1280x1024 ] || { wine_start 1280 1024 >/dev/null && SCREEN=1280x1024; }
+    wine_run 600 "$exe" --gtest_filter='-*_At*' >/dev/null 2>&1 || return 1
+    screens=$(wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*' | sort -u | sed 's/_At//')
+    for screen in $screens; do
+        wine_start "${screen%x*}" "${screen#*x}" >/dev/null && SCREEN=$screen
+        wine_run 600 "$exe" --gtest_filter="*_At$screen*" >/dev/null 2>&1 || return 1
+    done
+    return 0
+}
+
+# Prints the fault records as: id<TAB>file<TAB>find<TAB>replace<TAB>tests (escapes kept).
+records() {
+    awk -F': ' '
+        /^id: /      { if (id) print id "\t" file "\t" find "\t" repl "\t" tests; id=substr($0,5); file=find=repl=tests="" }
+        /^file: /    { file=substr($0,7) }
+        /^find: /    { find=substr($0,7) }
+        /^replace: / { repl=substr($0,10) }
+        /^tests: /   { tests=substr($0,8) }
+        END          { if (id) print id "\t" file "\t" find "\t" repl "\t" tests }' "$LIST"
+}
+
+selected_ids=("$@")
+is_selected() { [ ${#selected_ids[@]} -eq 0 ] || printf '%s\n' "${selected_ids[@]}" | grep -qx "$1"; }
+
+# The unchanged copy must pass every program the selected faults name, or a failure would prove nothing.
+baseline=$(records | while IFS=$'\t' read -r id _ _ _ tests; do is_selected "$id" && printf '%s\n' $tests; done | sort -u)
+for program in $baseline; do
+    run_program "$program" || { echo "mutate: $program fails on the unchanged tree; fix that first"; wine_stop >/dev/null 2>&1; exit 1; }
+done
+echo "mutate: the unchanged tree passes $(echo $baseline | wc -w) test programs"
+
+caught=0; missed=0; broken=0; total_start=$(date +%s)
+printf '%-34s %-8s %5s  %s\n' fault result secs tests
+while IFS=$'\t' read -r id file find replace tests; do
+    is_selected "$id" || continue
+    start=$(date +%s)
+    original=$(mktemp)
+    cp "$TREE/$file" "$original"
+    # Exact text, once: \n and \t in the list stand for a line break and a tab.
+    if ! FIND=$find REPL=$replace perl -0777 -i -pe '
+            BEGIN { ($f, $r) = map { my $s = $_; $s =~ s/\\n/\n/g; $s =~ s/\\t/\t/g; $s } ($ENV{FIND}, $ENV{REPL}); }
+            my $at = index($_, $f); die "not found\n" if $at < 0;
+            die "found twice\n" if index($_, $f, $at + 1) >= 0;
+            substr($_, $at, length $f) = $r;' "$TREE/$file" 2>/dev/null; then
+        printf '%-34s %-8s %5s  %s\n' "$id" "BAD-TEXT" 0 "the text is not in $file exactly once"
+        broken=$((broken + 1)); rm -f "$original"; continue
+    fi
+    result=MISSED
+    if "$TREE/tools/build.sh" all >/dev/null 2>&1; then
+        for program in $tests; do
+            run_program "$program"; rc=$?
+            if [ $rc -eq 1 ] || [ $rc -gt 2 ]; then result=caught; break; fi
+        done
+    else
+        result="no-build"
+    fi
+    # Back to the unchanged text, with a new time so that the next build compiles it again.
+    cp "$original" "$TREE/$file"; touch "$TREE/$file"; rm -f "$original"
+    case $result in caught) caught=$((caught + 1)) ;; MISSED) missed=$((missed + 1)) ;; *) broken=$((broken + 1)) ;; esac
+    printf '%-34s %-8s %5s  %s\n' "$id" "$result" $(( $(date +%s) - start )) "$tests"
+done < <(records)
+wine_stop >/dev/null 2>&1
+all=$((caught + missed))
+echo "mutate: $caught caught, $missed missed, $broken not run, of $all faults tried; $(( $(date +%s) - total_start )) s"
+[ "$all" -gt 0 ] && echo "mutate: $(( 100 * caught / all ))% caught"
