@@ -14,6 +14,7 @@
 #include "sys/PathText.h"
 #include "sys/SysError.h"
 #include "sys/mystr.h"
+#include "sys/mysys.h"
 #include "ui/Application.h"
 
 namespace {
@@ -75,12 +76,6 @@ std::string FullPath(const std::string& path) {
     const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
     if (length == 0 || length >= sizeof buffer) return path;
     return std::string(buffer, length);
-}
-
-std::string CurrentFolder() {
-    char buffer[MAX_PATH * 2];
-    const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
-    return length && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
 
 // Sorts names by their Windows-1251 upper case, each upper-cased once (a folder may hold
@@ -290,7 +285,7 @@ void TSelectFolderDialog::SelectDriveOfFolder() {
 }
 
 void TSelectFolderDialog::OpenInitialFolder(const std::string& folder) {
-    std::string target = CurrentFolder();
+    std::string target = GetCurrentFolder();
     if (!folder.empty()) {
         const std::string path = FullPath(IncludeTrailingBackslash(folder) + "*.*");
         const size_t slash = path.rfind('\\');
@@ -303,7 +298,7 @@ void TSelectFolderDialog::OpenInitialFolder(const std::string& folder) {
         OpenFolder(target);
     } catch (const std::exception&) {
         // The folder went away meanwhile: the process's current folder is shown instead.
-        OpenFolder(CurrentFolder());
+        OpenFolder(GetCurrentFolder());
     }
 }
 
@@ -312,7 +307,7 @@ void TSelectFolderDialog::OpenFolder(const std::string& folder) {
         const DWORD error = GetLastError();
         throw std::runtime_error("Cannot open folder \"" + folder + "\". " + SysErrorMessage(error));
     }
-    const std::string current = CurrentFolder();
+    const std::string current = GetCurrentFolder();
     m_folder = current.empty() ? folder : current;
     ReadFolder();
 }
