@@ -21,6 +21,23 @@ void CheckWavFile(const std::string& fileName) {
     if (!fault.empty()) throw EWavFileError("Unsupported WAV file: " + fault);
 }
 
+// The wave device may let go of its file a moment after the close has returned, while its playing
+// thread winds down. Callers close the player in order to rewrite or delete the file at once, so
+// the close waits, briefly and only while the file is still shared out, for that to be possible.
+void WaitUntilFileReleased(const std::string& fileName) {
+    constexpr int kTries = 100, kPauseMs = 10;
+    for (int i = 0; i < kTries; ++i) {
+        HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return;
+        }
+        if (GetLastError() != ERROR_SHARING_VIOLATION) return;
+        Sleep(kPauseMs);
+    }
+}
+
 }  // namespace
 
 TSoundPlayer::TSoundPlayer() {
@@ -119,5 +136,5 @@ MCIERROR TSoundPlayer::SendClose(DWORD flags) {
 
 void TSoundPlayer::Close() {
     if (!IsOpen()) return;
-    SendClose(MCI_WAIT | TakeNotifyFlag());
+    if (SendClose(MCI_WAIT | TakeNotifyFlag()) == 0) WaitUntilFileReleased(m_fileName);
 }

@@ -26,8 +26,8 @@ SCREEN=""
 # screen they have tests for, like tools/test.sh does.
 run_program() {  # name
     local name=$1 exe screens screen
-    if [ "$name" = host_tests ]; then
-        "$BUILD/host/host_tests" >/dev/null 2>&1; return
+    if [ -x "$BUILD/host/$name" ]; then  # host_tests, cli_tests
+        "$BUILD/host/$name" >/dev/null 2>&1; return
     fi
     exe=$BUILD/win/$name.exe
     [ -f "$exe" ] || { echo "mutate: no program $name" >&2; return 2; }
