@@ -18,22 +18,6 @@ const std::uint8_t* const kSeparator = kSonpixSeparatorBytes;
 const std::uint8_t* const kMakerPictureMarker = kSonpixMakerPictureBytes;
 const std::uint8_t* const kMakerTextMarker = kSonpixMakerTextBytes;
 
-// The sound's bytes inside the file, for the viewer's WAV check, without a copy.
-class TSpanWavSource : public TWavSource {
-public:
-    TSpanWavSource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
-    std::uint64_t Size() const override { return m_size; }
-    bool ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const override {
-        if (offset > m_size || count > m_size - offset) return false;
-        if (count) std::memcpy(buffer, m_data + offset, count);
-        return true;
-    }
-
-private:
-    const std::uint8_t* m_data;
-    std::size_t m_size;
-};
-
 std::string Num(std::int64_t value) { return std::to_string(value); }
 
 std::string HexByte(std::uint8_t byte) {
@@ -210,7 +194,7 @@ TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TIns
         if (!fault.empty()) problems.push_back({s.picture.first, "the viewer cannot show the picture: " + fault});
     }
     // The viewer's own WAV check first, since its reasons are the more precise.
-    const std::string wavFault = FindWavHeaderFault(TSpanWavSource(at(s.sound), length(s.sound)));
+    const std::string wavFault = FindWavHeaderFault(TWavSpanSource(at(s.sound), length(s.sound)));
     if (!wavFault.empty())
         problems.push_back({s.sound.first, "the viewer refuses to play the sound: " + wavFault});
     else if (!result.soundRead)

@@ -101,10 +101,14 @@ std::string CheckFormatFields(const TWavFormat& f) {
 
 }  // namespace
 
-bool TWavBytesSource::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
-    if (offset > m_bytes.size() || count > m_bytes.size() - offset) return false;
-    if (count != 0) std::memcpy(buffer, m_bytes.data() + offset, count);
+bool TWavSpanSource::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
+    if (offset > m_size || count > m_size - offset) return false;
+    if (count != 0) std::memcpy(buffer, m_data + offset, count);
     return true;
+}
+
+bool TWavBytesSource::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const {
+    return TWavSpanSource(m_bytes.data(), m_bytes.size()).ReadAt(offset, buffer, count);
 }
 
 std::string FindWavHeaderFault(const TWavSource& source) {

@@ -14,6 +14,18 @@ public:
     virtual bool ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const = 0;
 };
 
+// Bytes held by someone else (a section of a file in memory), read in place.
+class TWavSpanSource : public TWavSource {
+public:
+    TWavSpanSource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    std::uint64_t Size() const override { return m_size; }
+    bool ReadAt(std::uint64_t offset, void* buffer, std::size_t count) const override;
+
+private:
+    const std::uint8_t* m_data;  // not owned
+    std::size_t m_size;
+};
+
 // The whole file held in memory.
 class TWavBytesSource : public TWavSource {
 public:
