@@ -1,7 +1,7 @@
 // sonpix check: "ok", or each reason the viewer would not show the file as its maker meant it.
 #include "cli/Commands.h"
 #include "cli/FileAccess.h"
-#include "cli/SonpixInspection.h"
+#include "cli/SonpixAudit.h"
 
 int RunCheck(const TCliArgs& args, TCliStreams& io) {
     int code = kExitOk;

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/Cp1251.h"
 #include "cli/FileAccess.h"
-#include "cli/SonpixInspection.h"
+#include "cli/SonpixAudit.h"
 #include "sound/WavCheck.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "cli/Cp1251.h"
 #include "cli/FileAccess.h"
 #include "cli/OutputNames.h"
-#include "cli/SonpixInspection.h"
+#include "cli/SonpixAudit.h"
 
 int RunExtract(const TCliArgs& args, TCliStreams& io) {
     const std::string& file = args.files[0];

@@ -5,7 +5,7 @@
 #include "cli/Cp1251.h"
 #include "cli/FileAccess.h"
 #include "cli/Json.h"
-#include "cli/SonpixInspection.h"
+#include "cli/SonpixAudit.h"
 
 namespace {
 

@@ -34,7 +34,7 @@ endfunction()
 # layering: app -> windows -> controls, picture, sound -> ui -> sys; container -> sys.
 sonpix_folder_library(sonpix_sys sys kernel32 user32 shell32 advapi32)
 sonpix_folder_library(sonpix_container container sonpix_sys)
-sonpix_folder_library(sonpix_ui ui sonpix_sys user32 gdi32 comctl32 shell32 msimg32)
+sonpix_folder_library(sonpix_ui ui sonpix_sys user32 gdi32 comctl32 shell32)
 sonpix_folder_library(sonpix_picture picture sonpix_ui jpeg_static)
 sonpix_folder_library(sonpix_sound sound sonpix_ui winmm)
 sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/TimerThread.h"
+#include "ui/TransparentDraw.h"
 
 namespace {
 RECT ToRect(const TPanelRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
@@ -406,8 +407,7 @@ void TScrollingPanel::DrawGlyph(HDC dc) const {
     TSelectGuard select(source.Get(), m_glyph.Get());
     const COLORREF transparent =
         m_glyphTransparent != CLR_INVALID ? m_glyphTransparent : GetPixel(source.Get(), 0, size.cy - 1);
-    TransparentBlt(dc, layout.GlyphX, layout.GlyphY, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
-                   transparent);
+    DrawWithoutColour(dc, layout.GlyphX, layout.GlyphY, size.cx, size.cy, source.Get(), transparent);
 }
 
 int TScrollingPanel::ScrollPosition() const {

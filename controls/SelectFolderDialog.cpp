@@ -16,6 +16,7 @@
 #include "sys/mystr.h"
 #include "sys/mysys.h"
 #include "ui/Application.h"
+#include "ui/TransparentDraw.h"
 
 namespace {
 const int kClientWidth = 424;
@@ -529,8 +530,7 @@ void TSelectFolderDialog::DrawGlyph(HDC dc, TFolderDialogGlyph glyph, int x, int
     TMemDC source(dc);
     TSelectGuard select(source.Get(), m_glyphs[glyph].Get());
     const COLORREF transparent = GetPixel(source.Get(), 0, kDialogGlyphHeight - 1);
-    TransparentBlt(dc, x, y, kDialogGlyphWidth, kDialogGlyphHeight, source.Get(), 0, 0, kDialogGlyphWidth,
-                   kDialogGlyphHeight, transparent);
+    DrawWithoutColour(dc, x, y, kDialogGlyphWidth, kDialogGlyphHeight, source.Get(), transparent);
 }
 
 void TSelectFolderDialog::DrawFolderItem(const DRAWITEMSTRUCT& item) const {

@@ -1,6 +1,8 @@
 // TSpeedButton: own painting (3-D frame, centred transparent glyph) and mouse tracking.
 #include "ui/SpeedButton.h"
 
+#include "ui/TransparentDraw.h"
+
 #include <windowsx.h>
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TCustomControl(owner) { SetBounds(0, 0, 23, 22); }
@@ -40,28 +42,7 @@ void TSpeedButton::PaintTo(HDC dc) const {
     TMemDC source(dc);
     TSelectGuard select(source.Get(), m_glyph.Get());
     const COLORREF transparent = GetPixel(source.Get(), 0, m_glyphHeight - 1);
-    DrawWithoutColour(dc, x, y, source.Get(), transparent);
-}
-
-// Copies the glyph with every pixel of the transparent colour left out, through a one-bit mask
-// (white where the glyph is transparent): the face stays where the mask is white, the glyph
-// comes where it is black. Plain GDI, so the program needs no extra library at start-up for it.
-void TSpeedButton::DrawWithoutColour(HDC dc, int x, int y, HDC source, COLORREF transparent) const {
-    const int w = m_glyphWidth, h = m_glyphHeight;
-    TMemDC mask(dc);
-    TBitmapHandle maskBitmap(CreateBitmap(w, h, 1, 1, nullptr));
-    TSelectGuard selectMask(mask.Get(), maskBitmap.Get());
-    const COLORREF sourceBack = SetBkColor(source, transparent);
-    BitBlt(mask.Get(), 0, 0, w, h, source, 0, 0, SRCCOPY);
-    SetBkColor(source, sourceBack);
-    // A one-bit source turns into the target's text colour (0 bits) and background colour (1 bits).
-    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
-    const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
-    BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
-    BitBlt(dc, x, y, w, h, mask.Get(), 0, 0, SRCAND);
-    BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
-    SetTextColor(dc, text);
-    SetBkColor(dc, back);
+    DrawWithoutColour(dc, x, y, m_glyphWidth, m_glyphHeight, source.Get(), transparent);
 }
 
 LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

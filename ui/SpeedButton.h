@@ -20,7 +20,6 @@ protected:
 
 private:
     void SetPressed(bool value);
-    void DrawWithoutColour(HDC dc, int x, int y, HDC source, COLORREF transparent) const;
 
     TBitmapHandle m_glyph;  // owned
     int m_glyphWidth = 0;

@@ -1,6 +1,6 @@
 // Inspection of a Sonpix file: the viewer's own marker search and bounds, the facts of each
 // section, and the comparison of the borders the viewer finds with those the contents call for.
-#include "cli/SonpixInspection.h"
+#include "cli/SonpixAudit.h"
 
 #include <algorithm>
 #include <cstring>
