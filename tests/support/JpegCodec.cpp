@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include <jpeglib.h>
 
@@ -42,40 +43,13 @@ std::size_t FindMarker(const TBytes& jpeg, std::uint8_t code, std::size_t from =
 
 }  // namespace
 
-TBytes EncodeRgbJpeg(const TRgbImage& image, int quality, bool progressive) {
-    jpeg_error_mgr error;
-    jpeg_compress_struct info{};
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    MakeQuiet(error);
-    info.err = &error;
-    jpeg_create_compress(&info);
-    struct TCleanup {
-        jpeg_compress_struct& info;
-        unsigned char*& buffer;
-        ~TCleanup() {
-            jpeg_destroy_compress(&info);
-            std::free(buffer);
-        }
-    } cleanup{info, buffer};
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = image.width;
-    info.image_height = image.height;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    if (progressive) jpeg_simple_progression(&info);
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(image.At(0, info.next_scanline));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    return TBytes(buffer, buffer + size);
-}
+namespace {
 
-TBytes EncodeCmykJpeg(const std::vector<std::uint8_t>& cmyk, int width, int height, TCmykForm form, int quality) {
+// One compression into memory: set-up and clean-up shared by the encoders. configure sets the
+// colour space and its options after the defaults; row gives the samples of each row in turn.
+TBytes Compress(int width, int height, int components, J_COLOR_SPACE inSpace, int quality,
+                const std::function<void(jpeg_compress_struct&)>& configure,
+                const std::function<JSAMPROW(JDIMENSION row)>& row) {
     jpeg_error_mgr error;
     jpeg_compress_struct info{};
     unsigned char* buffer = nullptr;
@@ -94,24 +68,47 @@ TBytes EncodeCmykJpeg(const std::vector<std::uint8_t>& cmyk, int width, int heig
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = width;
     info.image_height = height;
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
+    info.input_components = components;
+    info.in_color_space = inSpace;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
-    jpeg_set_colorspace(&info, form == TCmykForm::adobeYcck ? JCS_YCCK : JCS_CMYK);
-    for (int c = 0; c < info.num_components; ++c) info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
-    info.write_Adobe_marker = form == TCmykForm::plainCmyk ? FALSE : TRUE;
+    configure(info);
     jpeg_start_compress(&info, TRUE);
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 4);
     while (info.next_scanline < info.image_height) {
-        const std::uint8_t* ink = cmyk.data() + static_cast<std::size_t>(info.next_scanline) * width * 4;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            row[i] = form == TCmykForm::plainCmyk ? ink[i] : static_cast<std::uint8_t>(255 - ink[i]);
-        JSAMPROW rowPointer = row.data();
-        jpeg_write_scanlines(&info, &rowPointer, 1);
+        JSAMPROW samples = row(info.next_scanline);
+        jpeg_write_scanlines(&info, &samples, 1);
     }
     jpeg_finish_compress(&info);
     return TBytes(buffer, buffer + size);
+}
+
+}  // namespace
+
+TBytes EncodeRgbJpeg(const TRgbImage& image, int quality, bool progressive) {
+    return Compress(
+        image.width, image.height, 3, JCS_RGB, quality,
+        [progressive](jpeg_compress_struct& info) {
+            if (progressive) jpeg_simple_progression(&info);
+        },
+        [&image](JDIMENSION y) { return const_cast<JSAMPROW>(image.At(0, static_cast<int>(y))); });
+}
+
+TBytes EncodeCmykJpeg(const std::vector<std::uint8_t>& cmyk, int width, int height, TCmykForm form, int quality) {
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 4);
+    return Compress(
+        width, height, 4, JCS_CMYK, quality,
+        [form](jpeg_compress_struct& info) {
+            jpeg_set_colorspace(&info, form == TCmykForm::adobeYcck ? JCS_YCCK : JCS_CMYK);
+            for (int c = 0; c < info.num_components; ++c)
+                info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
+            info.write_Adobe_marker = form == TCmykForm::plainCmyk ? FALSE : TRUE;
+        },
+        [&](JDIMENSION y) {
+            const std::uint8_t* ink = cmyk.data() + static_cast<std::size_t>(y) * width * 4;
+            for (std::size_t i = 0; i < row.size(); ++i)
+                row[i] = form == TCmykForm::plainCmyk ? ink[i] : static_cast<std::uint8_t>(255 - ink[i]);
+            return row.data();
+        });
 }
 
 TDecodedJpeg DecodeRgbJpeg(const TBytes& jpeg) {
