@@ -14,8 +14,18 @@ export BUILD=$TREE/build
 "$ROOT/tools/deps.sh" || exit 1
 mkdir -p "$TREE"
 # The copy follows the working tree (uncommitted changes included), without builds or caches.
-find "$TREE" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
-tar -C "$ROOT" --exclude=./build --exclude='./build-*' --exclude=./.cache --exclude=./.git -cf - . | tar -C "$TREE" -xf -
+# Only files whose bytes differ are copied, and with a new time: tar keeps the old times, which
+# would let an object built from a fault planted in an earlier run stand as up to date.
+STAGE=$SCRATCH/stage
+rm -rf "$STAGE"; mkdir -p "$STAGE"
+tar -C "$ROOT" --exclude=./build --exclude='./build-*' --exclude=./.cache --exclude=./.git -cf - . | tar -C "$STAGE" -xf -
+(cd "$STAGE" && find . -type f) | while IFS= read -r f; do
+    cmp -s "$STAGE/$f" "$TREE/$f" || { mkdir -p "$(dirname "$TREE/$f")"; cp "$STAGE/$f" "$TREE/$f"; }
+done
+(cd "$TREE" && find . -path ./build -prune -o -path ./.cache -prune -o -type f -print) | while IFS= read -r f; do
+    [ -e "$STAGE/$f" ] || rm -f "$TREE/$f"
+done
+rm -rf "$STAGE"
 ln -sfn "$ROOT/.cache" "$TREE/.cache"
 echo "mutate: first build of the copy"
 "$TREE/tools/build.sh" all >/dev/null || { echo "mutate: the unchanged tree does not build"; exit 1; }
