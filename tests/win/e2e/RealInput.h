@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // Moves the pointer to a screen point and clicks the left button (clicks times in a row).
 void ClickAt(POINT screen, int clicks = 1);
 // The centre of a window on the screen.
@@ -12,3 +14,10 @@ POINT CentreOf(HWND window);
 // Starts xdotool to click the middle of the window with the left button; false when it could not
 // be started. The click happens shortly after: wait for its effect.
 bool RealClick(HWND window);
+
+// The same through xdotool, waiting until xdotool has sent the input; false when it failed.
+bool RealClickAt(POINT screen);
+// Presses a key or chord the way xdotool names them ("Down", "alt+F4", "alt+space").
+bool RealKey(const std::string& keys);
+// Types the text (Windows-1251, no single quote) as key strokes on the focused window.
+bool RealType(const std::string& text);
