@@ -3,6 +3,7 @@
 
 #include "tests/win/e2e/Deadline.h"
 #include "tests/win/e2e/RealInput.h"
+#include "tests/win/e2e/UnixCommand.h"
 #include "tests/win/e2e/WindowProbe.h"
 
 namespace {
@@ -58,4 +59,23 @@ POINT CloseBoxPoint(HWND window) {
                 return POINT{(left + x) / 2, (y + bottom) / 2};
             }
     return POINT{-1, -1};
+}
+
+bool DragByCaption(HWND window, int dx, int dy) {
+    RECT before{};
+    GetWindowRect(window, &before);
+    POINT grip{-1, -1};
+    for (int y = before.top + 2; y < before.top + 40 && grip.x < 0; y += 2)
+        if (Ask(window, WM_NCHITTEST, 0, MAKELPARAM(before.left + 80, y)) == HTCAPTION) grip = POINT{before.left + 80, y};
+    if (grip.x < 0) return false;
+    const auto at = [](int x, int y) { return " mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.1"; };
+    RunUnixCommand("xdotool" + at(grip.x, grip.y) + " mousedown 1 sleep 0.1" + at(grip.x + dx / 2, grip.y + dy / 2) +
+                   at(grip.x + dx, grip.y + dy) + " mouseup 1");
+    return WaitUntil(
+        [&] {
+            RECT now{};
+            GetWindowRect(window, &now);
+            return now.left == before.left + dx && now.top == before.top + dy;
+        },
+        3000);
 }

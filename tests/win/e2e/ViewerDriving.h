@@ -17,3 +17,6 @@ HWND WaitForVisibleWindow(DWORD processId, const std::string& className, int tim
 // A screen point on the caption's close box of a top-level window, found by asking the window
 // what lies under the points of its caption; {-1, -1} when none answers HTCLOSE.
 POINT CloseBoxPoint(HWND window);
+// Drags a top-level window by its caption with the real mouse, by dx and dy pixels; false when
+// no caption point was found or the window did not move.
+bool DragByCaption(HWND window, int dx, int dy);
