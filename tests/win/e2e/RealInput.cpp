@@ -56,6 +56,10 @@ bool RealClickAt(POINT screen) {
                           " click 1");
 }
 
+bool RealMoveTo(POINT screen) {
+    return RunUnixCommand("xdotool mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y));
+}
+
 bool RealKey(const std::string& keys) { return RunUnixCommand("xdotool key " + keys); }
 
 bool RealType(const std::string& text) {

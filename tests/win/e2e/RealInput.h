@@ -17,6 +17,8 @@ bool RealClick(HWND window);
 
 // The same through xdotool, waiting until xdotool has sent the input; false when it failed.
 bool RealClickAt(POINT screen);
+// Moves the pointer there with the real mouse, without a click.
+bool RealMoveTo(POINT screen);
 // Presses a key or chord the way xdotool names them ("Down", "alt+F4", "alt+space").
 bool RealKey(const std::string& keys);
 // Types the text (Windows-1251, no single quote) as key strokes on the focused window.
