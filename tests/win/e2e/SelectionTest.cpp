@@ -132,11 +132,14 @@ TEST_F(TSelectionTest, FolderPathTypedCharacterByCharacterIsListedAtEveryStep) {
     };
     for (const auto& [folder, names] : known)
         for (const std::string& name : names) ASSERT_TRUE(WriteSonpix(folder + name + ".sonpix", SampleParts(9, name)));
-    // The folder names differ from the known ones in letter case only where the search ignores it.
     HWND main = StartIn(work);
     ASSERT_NE(main, nullptr);
     HWND edit = Control(main, idDirectoryEdit1);
     ASSERT_NE(edit, nullptr);
+
+    // The file selected here stays the current one through every listing below.
+    ASSERT_TRUE(ClickListEntry(m_list, 0));
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(m_label) == "здесь" && HasVisibleStyle(m_image1); }, kShowTimeoutMs));
 
     // Emptied, the field lists the process's current folder.
     ASSERT_TRUE(ClickControl(edit));
@@ -155,6 +158,8 @@ TEST_F(TSelectionTest, FolderPathTypedCharacterByCharacterIsListedAtEveryStep) {
             << ListBoxItems(m_list).size() << " entries instead of " << expected.size();
         EXPECT_EQ(ListBoxSelection(m_list), -1);
     }
+    EXPECT_EQ(TextOf(m_label), "здесь");
+    EXPECT_TRUE(HasVisibleStyle(m_image1) && HasVisibleStyle(m_image2)) << "a new listing hid the current file";
     EXPECT_EQ(FindMessageBox(Viewer().Id()), nullptr);
 }
 
