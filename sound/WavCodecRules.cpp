@@ -41,6 +41,19 @@ std::string SamplesPerBlockFault(const char* name, const TWavFormat& f, std::uin
            N(expected) + " samples, not " + N(declared);
 }
 
+// A block format's byte rate follows from its blocks: rate * block bytes / samples per block. The
+// wave player sizes its buffers from the declared rate, so a rate far above that makes each
+// buffer hold many seconds of sound, and the close waits for them to drain. Encoders round the
+// figure either way; anything off by more than a quarter was not written by one.
+std::string ByteRateFault(const char* name, const TWavFormat& f, std::uint64_t samplesPerBlock) {
+    const std::uint64_t derived = (static_cast<std::uint64_t>(f.sampleRate) * f.blockAlign + samplesPerBlock / 2) / samplesPerBlock;
+    const std::uint64_t slack = std::max<std::uint64_t>(1, derived / 4);
+    const std::uint64_t declared = f.byteRate;
+    if (declared + slack >= derived && declared <= derived + slack) return std::string();
+    return std::string(name) + " byte rate of " + N(declared) + " does not match blocks of " + N(f.blockAlign) + " bytes and " +
+           N(samplesPerBlock) + " samples at " + N(f.sampleRate) + " Hz (" + N(derived) + " bytes a second)";
+}
+
 // MS ADPCM: a block starts with a header of 7 bytes per channel that carries two samples; every
 // further byte holds two 4-bit samples. The format extension gives the samples per block and the
 // predictor coefficients, of which the first seven are fixed by the format (the decoder uses its
@@ -56,7 +69,9 @@ std::string MsAdpcmFault(const TWavFormat& f) {
     const unsigned header = 7u * f.channels;
     if (f.blockAlign < header)
         return std::string(kName) + " block of " + N(f.blockAlign) + " bytes is shorter than its header of " + N(header) + " bytes";
-    fault = SamplesPerBlockFault(kName, f, (f.blockAlign - header) * 8ull / (4ull * f.channels) + 2);
+    const std::uint64_t samplesPerBlock = (f.blockAlign - header) * 8ull / (4ull * f.channels) + 2;
+    fault = SamplesPerBlockFault(kName, f, samplesPerBlock);
+    if (fault.empty()) fault = ByteRateFault(kName, f, samplesPerBlock);
     if (!fault.empty()) return fault;
     const unsigned coefficients = U16(f.extension, 2);
     if (coefficients < 7) return std::string(kName) + " lists " + N(coefficients) + " coefficient pairs, fewer than the 7 standard ones";
@@ -84,7 +99,9 @@ std::string ImaAdpcmFault(const TWavFormat& f) {
     if (f.blockAlign % word != 0)
         return std::string(kName) + " block of " + N(f.blockAlign) + " bytes is not a whole number of " + N(word) +
                "-byte words for " + N(f.channels) + " channel(s)";
-    return SamplesPerBlockFault(kName, f, (f.blockAlign - word) * 8ull / (4ull * f.channels) + 1);
+    const std::uint64_t samplesPerBlock = (f.blockAlign - word) * 8ull / (4ull * f.channels) + 1;
+    fault = SamplesPerBlockFault(kName, f, samplesPerBlock);
+    return fault.empty() ? ByteRateFault(kName, f, samplesPerBlock) : fault;
 }
 
 // GSM 6.10: mono blocks of 65 bytes, two frames of 160 samples each.
@@ -96,6 +113,7 @@ std::string GsmFault(const TWavFormat& f) {
         fault = std::string(kName) + " block of " + N(f.blockAlign) + " bytes cannot be decoded (only 65)";
     if (fault.empty()) fault = ExtensionFault(kName, f, 2);
     if (fault.empty()) fault = SamplesPerBlockFault(kName, f, 320);
+    if (fault.empty()) fault = ByteRateFault(kName, f, 320);
     return fault;
 }
 

@@ -41,22 +41,23 @@ run_program() {  # name
     return 0
 }
 
-# Prints the fault records as: id<TAB>file<TAB>find<TAB>replace<TAB>tests (escapes kept).
+# Prints the fault records as: id, file, find, replace, tests, split by the unit separator (0x1F),
+# which, unlike a tab, keeps an empty replacement as an empty field (escapes kept).
 records() {
     awk -F': ' '
-        /^id: /      { if (id) print id "\t" file "\t" find "\t" repl "\t" tests; id=substr($0,5); file=find=repl=tests="" }
+        /^id: /      { if (id) print id "\037" file "\037" find "\037" repl "\037" tests; id=substr($0,5); file=find=repl=tests="" }
         /^file: /    { file=substr($0,7) }
         /^find: /    { find=substr($0,7) }
         /^replace: / { repl=substr($0,10) }
         /^tests: /   { tests=substr($0,8) }
-        END          { if (id) print id "\t" file "\t" find "\t" repl "\t" tests }' "$LIST"
+        END          { if (id) print id "\037" file "\037" find "\037" repl "\037" tests }' "$LIST"
 }
 
 selected_ids=("$@")
 is_selected() { [ ${#selected_ids[@]} -eq 0 ] || printf '%s\n' "${selected_ids[@]}" | grep -qx "$1"; }
 
 # The unchanged copy must pass every program the selected faults name, or a failure would prove nothing.
-baseline=$(records | while IFS=$'\t' read -r id _ _ _ tests; do is_selected "$id" && printf '%s\n' $tests; done | sort -u)
+baseline=$(records | while IFS=$'\037' read -r id _ _ _ tests; do is_selected "$id" && printf '%s\n' $tests; done | sort -u)
 for program in $baseline; do
     run_program "$program" || { echo "mutate: $program fails on the unchanged tree; fix that first"; wine_stop >/dev/null 2>&1; exit 1; }
 done
@@ -64,7 +65,7 @@ echo "mutate: the unchanged tree passes $(echo $baseline | wc -w) test programs"
 
 caught=0; missed=0; broken=0; total_start=$(date +%s)
 printf '%-34s %-8s %5s  %s\n' fault result secs tests
-while IFS=$'\t' read -r id file find replace tests; do
+while IFS=$'\037' read -r id file find replace tests; do
     is_selected "$id" || continue
     start=$(date +%s)
     original=$(mktemp)

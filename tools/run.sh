@@ -8,12 +8,17 @@
 # opens the folder browse dialog from the folder field (Tab to the field, then Alt+Down). With
 # --about the main window's About button is clicked first and the picture is taken while the
 # credits scroll.
+#   tools/run.sh --tour [OUTDIR]
+# The tour opens the sample folder on a private display and does what a newcomer would, with real
+# mouse clicks and keys: selects entries, replays, opens each window, uses the browse dialog and
+# closes; it saves a screenshot at each step in OUTDIR (default build/tour).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
 SCREENSHOT=""
 BROWSE=""
 ABOUT=""
+TOUR=""
 SCREEN=${SONPIX_SCREEN:-1280x1024}
 while [ $# -gt 0 ]; do
     case $1 in
@@ -21,6 +26,7 @@ while [ $# -gt 0 ]; do
         --screen) SCREEN=$2; shift 2 ;;
         --browse) BROWSE=1; shift ;;
         --about) ABOUT=1; shift ;;
+        --tour) TOUR=$(realpath -m "${2:-$BUILD/tour}"); shift; [ $# -gt 0 ] && shift ;;
         *) break ;;
     esac
 done
@@ -31,10 +37,11 @@ mkdir -p "$BUILD"
 "$ROOT/tools/build.sh" win SonpixViewer make_samples
 
 source "$ROOT/tools/wine.sh"
+[ -n "$TOUR" ] && SCREENSHOT=$TOUR
 if [ -n "${DISPLAY:-}" ] && [ -z "$SCREENSHOT" ]; then wine_start display; else wine_start "${SCREEN%x*}" "${SCREEN#*x}"; fi
 
 # Sample files beside the exe, made once by the project's own generator.
-if [ ! -f "$BUILD/win/.samples-made" ]; then
+if ! ls "$BUILD"/win/*.sonpix >/dev/null 2>&1; then
     wine_run 120 "$BUILD/win/make_samples.exe" "$(winepath -w "$BUILD/win")" && touch "$BUILD/win/.samples-made"
 fi
 
@@ -47,7 +54,10 @@ if [ -n "$TARGET" ]; then
 fi
 
 cd "$WORKDIR"
-if [ -z "$SCREENSHOT" ]; then
+if [ -n "$TOUR" ]; then
+    source "$ROOT/tools/tour.sh"
+    run_tour "$TOUR" || { wine_stop; exit 1; }
+elif [ -z "$SCREENSHOT" ]; then
     wine_run 86400 "$BUILD/win/SonpixViewer.exe" "${ARGS[@]}" || true
 else
     wine_run 60 "$BUILD/win/SonpixViewer.exe" "${ARGS[@]}" >/dev/null 2>&1 &

@@ -41,7 +41,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
 
 void TWinControl::HandleNeeded() {
     if (m_handle) return;
-    if (Parent() && !Parent()->HandleAllocated()) return;
+    if (Parent() && (!Parent()->HandleAllocated() || Parent()->m_childHandlesDeferred)) return;
     CreateHandle();
 }
 
@@ -82,6 +82,11 @@ void TWinControl::CreateHandle() {
     ApplyToolTip();
     if (Parent()) Parent()->RestackChildren();
     // Children made before this window get theirs now.
+    if (!m_childHandlesDeferred) CreateChildHandles();
+}
+
+void TWinControl::CreateChildHandles() {
+    m_childHandlesDeferred = false;
     for (TControl* control : m_controls)
         if (auto* winControl = dynamic_cast<TWinControl*>(control)) winControl->HandleNeeded();
     RestackChildren();
@@ -108,6 +113,7 @@ void TWinControl::Changed(TChange change) {
             if (m_handle) SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         case TChange::Visible:
+            if (m_handle && Visible() && m_childHandlesDeferred) CreateChildHandles();
             if (m_handle) ShowWindow(Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
             break;
         case TChange::Enabled:
@@ -235,6 +241,10 @@ bool TWinControl::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     switch (message) {
+        case WM_SHOWWINDOW:
+            // Shown from outside the object (ShowWindow on its handle): the controls come first.
+            if (wParam && m_childHandlesDeferred) CreateChildHandles();
+            break;
         case WM_COMMAND:
             if (lParam && ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, result)) return result;
             break;

@@ -52,6 +52,9 @@ protected:
     void Changed(TChange change) override;
     void CreateHandle();
     void DestroyHandle();
+    // A window that starts hidden calls this before it makes its controls: their windows are then
+    // made when it is first shown, so a window that is never opened costs no child windows.
+    void DeferChildHandlesUntilShown() { m_childHandlesDeferred = !Visible(); }
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,11 +64,13 @@ private:
     void ApplyToolTip();
     void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
     void RestackChildren();
+    void CreateChildHandles();
 
     friend class TControl;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
 
+    bool m_childHandlesDeferred = false;
     UniqueWindow m_handle;      // destroyed by DestroyHandle, or with the parent window (then given up)
     // A standard control hooked by SubclassProc: the class's own procedure, called for what the
     // object leaves to it; null for the layer's own windows.

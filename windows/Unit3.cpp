@@ -4,6 +4,7 @@
 TForm3* Form3 = nullptr;
 
 TForm3::TForm3(TComponent* owner) : TForm(owner, "TForm3") {
+    DeferChildHandlesUntilShown();
     SetCaption("Кто Сделал этот Сонпик");
     SetBounds(5, 8, 548, 466);
     SetBorderStyle(bsSizeable);

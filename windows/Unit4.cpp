@@ -26,6 +26,7 @@ TStaticText* MakeNoticeLine(TForm4* form, TWinControl* parent, const char* text,
 }  // namespace
 
 TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
+    DeferChildHandlesUntilShown();
     SetCaption("Инсталляция");
     SetBounds(93, 109, 544, 159);
     SetBorderStyle(bsSizeable);

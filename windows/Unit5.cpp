@@ -35,6 +35,7 @@ const char* const kCredits[] = {
 }  // namespace
 
 TForm5::TForm5(TComponent* owner) : TForm(owner, "TForm5") {
+    DeferChildHandlesUntilShown();
     SetCaption("About & Help");
     SetBounds(179, 27, 508, 375);
     SetBorderStyle(bsSizeable);

@@ -194,6 +194,8 @@ std::vector<TWavMutation> WavMutationSet() {
         {"MS ADPCM, no extension", CodecWav({2, 1, 8000, 4096, 256, 4, {}}, 2048), V::refusedByCheck},
         {"IMA ADPCM stereo, block align 4 (hang)", Ima(2, 4, 505, 1600), V::refusedByCheck},
         {"IMA ADPCM stereo, block align 4, longer (hang)", Ima(2, 4, 505, 6400), V::refusedByCheck},
+        {"MS ADPCM at 256 Hz, byte rate 4096 (20 s close)", CodecWav({2, 1, 256, 4096, 256, 4, MsAdpcmExtension(500)}, 2048), V::refusedByCheck},
+        {"IMA ADPCM, byte rate eight times its blocks'", CodecWav({0x11, 1, 8000, 8 * 4055, 256, 4, ImaExtension(505)}, 2048), V::refusedByCheck},
         {"IMA ADPCM, 0 samples per block", Ima(1, 256, 0), V::refusedByCheck},
         {"IMA ADPCM, samples past the block", Ima(1, 256, 4001), V::refusedByCheck},
     };

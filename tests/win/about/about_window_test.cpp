@@ -50,6 +50,8 @@ TEST(AboutWindow, FrameAndControlsStandAsDesigned) {
     EXPECT_FALSE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(IsWindowVisible(window));  // created hidden
+    EXPECT_EQ(GetWindow(window, GW_CHILD), nullptr) << "the controls' windows wait for the first show";
+    form->Show();
     TScrollingPanel* panel = form->ScrollingPanel1;
     EXPECT_EQ(ToString(BoundsInParent(panel->Handle())), ToString(TBounds{8, 8, 481, 297}));
     EXPECT_EQ(ToString(BoundsInParent(form->Button1->Handle())), ToString(TBounds{216, 312, 75, 25}));

@@ -75,6 +75,10 @@ TEST(ForceFolderPath, FailsForEmptyRootOnlyAndUnreachablePaths) {
     CloseHandle(file);
     EXPECT_FALSE(ForceFolderPath(root / "A\\B"));
     EXPECT_TRUE(FolderExists(root.Path()));
+    // Each test sees only its own kind: the viewer must never take a folder for a file it wrote.
+    EXPECT_TRUE(FileExists(root / "A"));
+    EXPECT_FALSE(FileExists(root.Path())) << "a folder counted as a file";
+    EXPECT_FALSE(FolderExists(root / "A")) << "a file counted as a folder";
 }
 
 TEST(InitAppFolder, IsTheFolderOfTheRunningProgramWithOneBackslash) {

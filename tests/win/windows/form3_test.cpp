@@ -33,9 +33,11 @@ TEST(AuthorDetailsWindow, TheMemoShowsTheMakersTextUnchangedAndOnlyThat) {
         {"a&&b &x", "a&&b &x\r\n"},
         {"Ёжик\r\n\r\n", "Ёжик\r\n\r\n\r\n"},
     };
-    // Each fill replaces the whole text of the one before.
+    // Each fill replaces the whole text of the one before; the first one comes before the
+    // window's first show, when its controls have no windows yet.
     for (const auto& c : cases) {
         Fill(*form.Get(), c.makerText);
+        form->Show();
         EXPECT_EQ(TextOfWindow(form->Memo1->Handle()), c.shown);
         EXPECT_EQ(form->Memo1->Text(), c.shown);
     }

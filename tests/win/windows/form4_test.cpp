@@ -13,6 +13,7 @@ namespace {
 
 TEST(FileTypeWindow, ShowsItsTextsByteForByte) {
     TOwnForm<TForm4> form;
+    form->Show();
     const struct {
         const char* name;
         HWND window;
