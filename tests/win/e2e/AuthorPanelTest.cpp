@@ -148,8 +148,8 @@ TInk CutInk(int width, int height, IsInk isInk) {
     return ink;
 }
 
-// The text as the label's font draws it with every character literal, '&' included.
-TInk LiteralInk(const std::string& text) {
+// A white 400 x 40 canvas in memory; its GDI objects are released in reverse order.
+struct TTextCanvas {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 40);
@@ -157,22 +157,29 @@ TInk LiteralInk(const std::string& text) {
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     HGDIOBJ oldFont = SelectObject(dc, font);
+    ~TTextCanvas() {
+        SelectObject(dc, oldFont);
+        SelectObject(dc, oldBitmap);
+        DeleteObject(font);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+    }
+};
+
+// The text as the label's font (bold MS Sans Serif, 8 points) draws it with every character
+// literal, '&' included.
+TInk LiteralInk(const std::string& text) {
+    TTextCanvas canvas;
     RECT all{0, 0, 400, 40};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkMode(dc, TRANSPARENT);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &all, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
-    TInk ink = CutInk(400, 40, [&](int x, int y) { return GetPixel(dc, x, y) == RGB(0, 0, 0); });
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(font);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return ink;
+    FillRect(canvas.dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(canvas.dc, RGB(0, 0, 0));
+    SetBkMode(canvas.dc, TRANSPARENT);
+    DrawTextA(canvas.dc, text.c_str(), static_cast<int>(text.size()), &all, DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
+    return CutInk(400, 40, [&](int x, int y) { return GetPixel(canvas.dc, x, y) == RGB(0, 0, 0); });
 }
 
-// How many rows of the top of a match b dot for dot (a shorter ink is compared as far as it goes).
+// Whether the top rows of two inks of the same width match dot for dot.
 bool SameTopRows(const TInk& a, const TInk& b, int rows) {
     if (a.width != b.width || a.height < rows || b.height < rows) return false;
     for (int y = 0; y < rows; ++y)

@@ -112,6 +112,13 @@ TEST_F(TMainCommandsTest, ReplayRestartsTheSoundAndTheCheckBoxOnlyRulesTheNextDi
     silence = m_sound.WaitForSilence(mark, kSoundTimeoutMs);
     ASSERT_TRUE(silence);
     EXPECT_LT(*silence - mark, 0.8) << "the old sound went on after the new selection; " << m_sound.Describe(mark);
+
+    // Checking the box again does not start the sound of the file on the screen.
+    ASSERT_TRUE(ClickControl(m_checkBox));
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(m_checkBox); }, 3000));
+    mark = m_sound.Now();
+    PauseMs(1000);
+    EXPECT_LT(m_sound.PeakBetween(mark, m_sound.Now()), kSoundLevel) << m_sound.Describe(mark);
     EXPECT_EQ(FindMessageBox(Viewer().Id()), nullptr);
     EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));
 }

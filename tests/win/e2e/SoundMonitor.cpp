@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "sys/UniqueHandle.h"
@@ -13,6 +14,13 @@ namespace {
 constexpr int kRate = 8000;
 constexpr int kBytesPerSecond = kRate * 2;
 constexpr size_t kBlockBytes = static_cast<size_t>(kBytesPerSecond * kBlockSeconds);
+
+// The magnitude of the 16-bit little-endian sample at byte offset i.
+int Magnitude(const std::string& samples, size_t i) {
+    const short value = static_cast<short>(static_cast<unsigned char>(samples[i]) |
+                                            (static_cast<unsigned char>(samples[i + 1]) << 8));
+    return std::abs(static_cast<int>(value));
+}
 
 long long FileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -56,11 +64,7 @@ std::string TSoundMonitor::Read(double from) const {
 int TSoundMonitor::BlockPeak(const std::string& samples, size_t block) const {
     int peak = 0;
     const size_t end = std::min(samples.size() / 2 * 2, (block + 1) * kBlockBytes);
-    for (size_t i = block * kBlockBytes; i + 1 < end; i += 2) {
-        const short value = static_cast<short>(static_cast<unsigned char>(samples[i]) |
-                                                (static_cast<unsigned char>(samples[i + 1]) << 8));
-        peak = std::max(peak, std::abs(static_cast<int>(value)));
-    }
+    for (size_t i = block * kBlockBytes; i + 1 < end; i += 2) peak = std::max(peak, Magnitude(samples, i));
     return peak;
 }
 
@@ -68,11 +72,7 @@ int TSoundMonitor::PeakBetween(double from, double to) const {
     const std::string samples = Read(from);
     const size_t wanted = static_cast<size_t>(std::max(0.0, to - from) * kBytesPerSecond);
     int peak = 0;
-    for (size_t i = 0; i + 1 < samples.size() && i < wanted; i += 2) {
-        const short value = static_cast<short>(static_cast<unsigned char>(samples[i]) |
-                                                (static_cast<unsigned char>(samples[i + 1]) << 8));
-        peak = std::max(peak, std::abs(static_cast<int>(value)));
-    }
+    for (size_t i = 0; i + 1 < samples.size() && i < wanted; i += 2) peak = std::max(peak, Magnitude(samples, i));
     return peak;
 }
 
