@@ -2,8 +2,6 @@
 // check box "Сразу проигрывать звук", closing while the sound plays, and the creator button.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "app/ControlIds.h"
 #include "tests/support/TestFiles.h"
 #include "tests/win/e2e/MessageBoxProbe.h"
@@ -18,11 +16,6 @@ namespace {
 constexpr double kSoundSeconds = 2.0;
 constexpr int kSoundTimeoutMs = 6000;
 const char* const kCurrentFileParts[] = {"Tempsx.jpg", "Tempsx.wav", "Tempsxcop.jpg"};
-
-std::string Upper(std::string text) {
-    CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
-    return text;
-}
 
 class TMainCommandsTest : public TViewerTest {
 protected:
@@ -203,14 +196,14 @@ TEST_F(TMainCommandsTest, CreatorButtonStartsTheCreatorBesideTheViewerAndEndsThe
         const TBytes bytes = *ReadBytesFile(marker);
         const std::string report(bytes.begin(), bytes.end());
         const std::string folder = report.substr(0, report.find("\r\n"));
-        EXPECT_EQ(Upper(folder), Upper(WithoutTrailingBackslash(work)))
+        EXPECT_EQ(PlatformUpper(folder), PlatformUpper(WithoutTrailingBackslash(work)))
             << "the creator did not start in the viewer's current folder";
         // Started without arguments: the command line is the program's path alone.
         std::string commandLine = report.substr(folder.size() + 2);
         while (!commandLine.empty() && (commandLine.back() == '\n' || commandLine.back() == '\r' || commandLine.back() == ' '))
             commandLine.pop_back();
         if (!commandLine.empty() && commandLine.front() == '"') commandLine = commandLine.substr(1, commandLine.size() - 2);
-        EXPECT_EQ(Upper(commandLine), Upper(program + "SonpixCreator.exe"));
+        EXPECT_EQ(PlatformUpper(commandLine), PlatformUpper(program + "SonpixCreator.exe"));
     }
 }
 }  // namespace

@@ -39,11 +39,6 @@ TSonpixParts PartsOf(const TSample& sample) {
     return parts;
 }
 
-std::string Upper(std::string text) {
-    CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
-    return text;
-}
-
 class TSelectionTest : public TViewerTest {
 protected:
     HWND StartIn(const std::string& folder) {
@@ -117,7 +112,7 @@ TEST_F(TSelectionTest, EachEntrySelectedByMouseOrArrowKeyIsShownAndHeard) {
 TNames ExpectedListing(const std::string& text, const std::string& currentFolder, const std::map<std::string, TNames>& known) {
     std::string folder = text.empty() ? currentFolder : text;
     if (folder.back() != '\\') folder += '\\';
-    const auto found = known.find(Upper(folder));
+    const auto found = known.find(PlatformUpper(folder));
     return found == known.end() ? TNames{} : found->second;
 }
 
@@ -125,10 +120,10 @@ TEST_F(TSelectionTest, FolderPathTypedCharacterByCharacterIsListedAtEveryStep) {
     const std::string work = m_scratch.Make("work\\");
     const std::string photos = m_scratch.Make("Фото\\"), photos2 = m_scratch.Make("Фото2\\");
     const std::map<std::string, TNames> known = {
-        {Upper(work), {"здесь"}},
-        {Upper(m_scratch.Path()), {"корень"}},
-        {Upper(photos), {"кадр", "снимок"}},
-        {Upper(photos2), {"Вишня"}},
+        {PlatformUpper(work), {"здесь"}},
+        {PlatformUpper(m_scratch.Path()), {"корень"}},
+        {PlatformUpper(photos), {"кадр", "снимок"}},
+        {PlatformUpper(photos2), {"Вишня"}},
     };
     for (const auto& [folder, names] : known)
         for (const std::string& name : names) ASSERT_TRUE(WriteSonpix(folder + name + ".sonpix", SampleParts(9, name)));
