@@ -96,7 +96,7 @@ TEST_F(TMainCommandsTest, ReplayRestartsTheSoundAndTheCheckBoxOnlyRulesTheNextDi
     EXPECT_LT(m_sound.PeakBetween(mark, m_sound.Now()), kSoundLevel) << m_sound.Describe(mark);
     mark = m_sound.Now();
     ASSERT_TRUE(ClickControl(m_replay));
-    ASSERT_TRUE(m_sound.WaitForSound(mark, kSoundTimeoutMs, kHeadLevel)) << "replay with the box unchecked is silent";
+    ASSERT_TRUE(m_sound.WaitForSound(mark, kSoundTimeoutMs, kHeadLevel)) << "replay with the box unchecked is silent; " << m_sound.Describe(mark);
 
     // A new selection stops the sound still playing, also with the box unchecked.
     PauseMs(300);
@@ -146,7 +146,7 @@ TEST_F(TMainCommandsTest, ClosingWhileTheSoundPlaysStopsItAndRemovesTheCurrentFi
                 ASSERT_TRUE(RealKey("alt+space"));
                 ASSERT_NE(WaitForVisibleWindow(Viewer().Id(), "#32768"), nullptr) << "no system menu";
                 // "Закрыть", by its access key.
-                ASSERT_TRUE(RealType("З"));
+                ASSERT_TRUE(RealTypeUntil("З", [&] { return !Viewer().Running(); }, kExitTimeoutMs));
                 break;
             case TCloseWay::altF4:
                 ASSERT_TRUE(RealKey("alt+F4"));

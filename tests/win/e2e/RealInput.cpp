@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/support/WindowLayout.h"
+#include "tests/win/e2e/Deadline.h"
 #include "tests/win/e2e/UnixCommand.h"
 
 namespace {
@@ -67,4 +68,10 @@ bool RealType(const std::string& text) {
     // Wine hands the command line on to the host in its own character set, so Cyrillic arrives
     // as the host's UTF-8 and xdotool types the right letters.
     return RunUnixCommand("xdotool type --delay 20 -- '" + text + "'");
+}
+
+bool RealTypeUntil(const std::string& text, const std::function<bool()>& arrived, int timeoutMs) {
+    if (!RealType(text)) return false;
+    if (WaitUntil(arrived, timeoutMs / 2)) return true;
+    return RealType(text) && WaitUntil(arrived, timeoutMs / 2);
 }

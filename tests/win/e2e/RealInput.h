@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // Moves the pointer to a screen point and clicks the left button (clicks times in a row).
@@ -23,3 +24,7 @@ bool RealMoveTo(POINT screen);
 bool RealKey(const std::string& keys);
 // Types the text (Windows-1251, no single quote) as key strokes on the focused window.
 bool RealType(const std::string& text);
+// Types the text and waits until arrived() holds. A letter that the display's key map lacks is
+// mapped to a spare key for the moment of its stroke, and Wine now and then misses such a stroke;
+// so when nothing has arrived after a while the text is typed once more. False when it never arrives.
+bool RealTypeUntil(const std::string& text, const std::function<bool()>& arrived, int timeoutMs);

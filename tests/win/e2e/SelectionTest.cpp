@@ -50,9 +50,12 @@ protected:
         m_image2 = Control(main, idImage2);
         return m_list && m_label && m_image1 && m_image2 ? main : nullptr;
     }
-    // The sample's picture, maker's picture and text on the screen, and its sound heard after since.
-    void ExpectShown(const TSample& sample, double since) {
+    // The sample's picture, maker's picture and text on the screen, and its sound heard.
+    void ExpectShown(const TSample& sample) {
         EXPECT_TRUE(WaitUntil([&] { return TextOf(m_label) == sample.text; }, kShowTimeoutMs)) << TextOf(m_label);
+        // The label changes after the previous sound was stopped and before this one starts; the
+        // recording trails the speakers a little, and a loud head of 0.4 s is still heard after this.
+        const double since = m_sound.Now() + 0.05;
         const auto shows = [](HWND image, POINT at, const TRgb& colour) {
             return WaitUntil([&] { return HasVisibleStyle(image) && NearColour(TScreenPixels(image).At(at.x, at.y), colour, 40); },
                              kShowTimeoutMs);
@@ -85,17 +88,15 @@ TEST_F(TSelectionTest, EachEntrySelectedByMouseOrArrowKeyIsShownAndHeard) {
 
     for (int index = 0; index < 3; ++index) {
         SCOPED_TRACE(std::string("click on ") + kSamples[index].name);
-        const double since = m_sound.Now();
         ASSERT_TRUE(ClickListEntry(m_list, index));
         ASSERT_TRUE(WaitForSelection(m_list, index));
-        ExpectShown(kSamples[index], since);
+        ExpectShown(kSamples[index]);
     }
     for (const auto& [key, index] : std::vector<std::pair<const char*, int>>{{"Up", 1}, {"Up", 0}, {"Down", 1}, {"Down", 2}}) {
         SCOPED_TRACE(std::string(key) + " to " + kSamples[index].name);
-        const double since = m_sound.Now();
         ASSERT_TRUE(RealKey(key));
         ASSERT_TRUE(WaitForSelection(m_list, index));
-        ExpectShown(kSamples[index], since);
+        ExpectShown(kSamples[index]);
     }
 
     // The tool tip names the last selected entry, not the one the mouse rests on.
@@ -146,8 +147,8 @@ TEST_F(TSelectionTest, FolderPathTypedCharacterByCharacterIsListedAtEveryStep) {
     for (size_t length = 1; length <= path.size(); ++length) {
         const std::string typed = path.substr(0, length);
         SCOPED_TRACE("typed \"" + typed + "\"");
-        ASSERT_TRUE(RealType(path.substr(length - 1, 1)));
-        ASSERT_TRUE(WaitUntil([&] { return TextOf(edit) == typed; }, kShowTimeoutMs)) << "the field holds " << TextOf(edit);
+        ASSERT_TRUE(RealTypeUntil(path.substr(length - 1, 1), [&] { return TextOf(edit) == typed; }, kShowTimeoutMs))
+            << "the field holds " << TextOf(edit);
         const TNames expected = ExpectedListing(typed, work, known);
         EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(m_list) == expected; }, 2000))
             << ListBoxItems(m_list).size() << " entries instead of " << expected.size();
@@ -172,10 +173,9 @@ TEST_F(TSelectionTest, OddNamesHiddenFilesAndFoldersAreListedAndOpenedByTheirLis
         // Another entry first, so that each display starts from the hidden pictures of a selection.
         ASSERT_TRUE(ClickListEntry(m_list, 1));
         ASSERT_TRUE(WaitUntil([&] { return TextOf(m_label) == "?"; }, kShowTimeoutMs));
-        const double since = m_sound.Now();
         ASSERT_TRUE(ClickListEntry(m_list, index));
         ASSERT_TRUE(WaitForSelection(m_list, index));
-        ExpectShown(sample, since);
+        ExpectShown(sample);
     }
     // The folder d.sonpix: nothing to show, nothing heard (not even by the replay button), nothing reported.
     ASSERT_TRUE(ClickListEntry(m_list, 1));
@@ -204,7 +204,7 @@ TEST_F(TSelectionTest, FileLockedByAnotherProgramIsReportedWithTheWindowClearedA
     ASSERT_NE(main, nullptr);
     HWND more = Control(main, idButton1);
     ASSERT_TRUE(ClickListEntry(m_list, 0));
-    ExpectShown(kSamples[0], 0);
+    ExpectShown(kSamples[0]);
 
     UniqueHandle holder(CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder.Valid()) << "error " << GetLastError();
