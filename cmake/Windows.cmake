@@ -143,6 +143,13 @@ foreach(src ${LAUNCH_TEST_PROGRAMS})
   endif()
 endforeach()
 
+# The stand-in for the creator program that the black-box tests put beside a copy of the viewer.
+add_executable(creator_stand_in WIN32 ${CMAKE_SOURCE_DIR}/tests/win/e2e/programs/creator_stand_in.cpp)
+target_link_libraries(creator_stand_in PRIVATE kernel32)
+if(TARGET win_e2e_tests)
+  add_dependencies(win_e2e_tests creator_stand_in)
+endif()
+
 # Sample generation: one exe per .cpp.
 foreach(folder tools/samples)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)

@@ -31,13 +31,6 @@ constexpr int kColourTolerance = 48;
 
 const TRgb kMakerColour{200, 40, 180};
 
-TBytes FlatJpeg(int width, int height, const TRgb& colour) {
-    TRgbImage image(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.Set(x, y, colour.r, colour.g, colour.b);
-    return EncodeRgbJpeg(image, 90, false);
-}
-
 TSonpixParts Parts(TBytes picture, std::optional<TBytes> makerPicture) {
     TSonpixParts parts;
     parts.picture = std::move(picture);

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "tests/support/WindowLayout.h"
+#include "tests/win/e2e/Deadline.h"
+#include "tests/win/e2e/UnixCommand.h"
 
 namespace {
 INPUT MouseInput(POINT screen, DWORD flags) {
@@ -48,4 +50,28 @@ bool RealClick(HWND window) {
     if (info.hThread) CloseHandle(info.hThread);
     if (info.hProcess) CloseHandle(info.hProcess);
     return true;
+}
+
+bool RealClickAt(POINT screen) {
+    return RunUnixCommand("xdotool mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) +
+                          " click 1");
+}
+
+bool RealMoveTo(POINT screen) {
+    return RunUnixCommand("xdotool mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y));
+}
+
+bool RealKey(const std::string& keys) { return RunUnixCommand("xdotool key " + keys); }
+
+bool RealType(const std::string& text) {
+    if (text.find('\'') != std::string::npos) return false;
+    // Wine hands the command line on to the host in its own character set, so Cyrillic arrives
+    // as the host's UTF-8 and xdotool types the right letters.
+    return RunUnixCommand("xdotool type --delay 20 -- '" + text + "'");
+}
+
+bool RealTypeUntil(const std::string& text, const std::function<bool()>& arrived, int timeoutMs) {
+    if (!RealType(text)) return false;
+    if (WaitUntil(arrived, timeoutMs / 2)) return true;
+    return RealType(text) && WaitUntil(arrived, timeoutMs / 2);
 }

@@ -23,6 +23,30 @@ TBytes SampleWav(double frequencyHz) {
     return SynthesizeToneWav(tone);
 }
 
+TBytes FlatJpeg(int width, int height, const TRgb& colour) {
+    TRgbImage image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.Set(x, y, colour.r, colour.g, colour.b);
+    return EncodeRgbJpeg(image, 90, false);
+}
+
+TBytes HeadMarkedWav(double seconds, double loudSeconds) {
+    TToneSpec tone;
+    tone.frequencyHz = 440.0;
+    tone.seconds = seconds;
+    tone.sampleRate = 11025;
+    tone.amplitude = 0.6;
+    TBytes wav = SynthesizeToneWav(tone);
+    // 16-bit mono samples after the 44-byte header: those after the head are cut to a sixth.
+    const size_t head = 44 + 2 * static_cast<size_t>(loudSeconds * tone.sampleRate);
+    for (size_t i = head; i + 1 < wav.size(); i += 2) {
+        const short value = static_cast<short>(wav[i] | (wav[i + 1] << 8)) / 6;
+        wav[i] = static_cast<std::uint8_t>(value & 0xFF);
+        wav[i + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
+    }
+    return wav;
+}
+
 TSonpixParts SampleParts(int shade, const std::string& makerText) {
     TSonpixParts parts;
     parts.picture = SampleJpeg(64 + shade % 7, 48, shade);

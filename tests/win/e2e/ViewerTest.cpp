@@ -78,3 +78,8 @@ std::string WithoutTrailingBackslash(const std::string& folder) {
     while (result.size() > 3 && result.back() == '\\') result.pop_back();
     return result;
 }
+
+std::string PlatformUpper(std::string text) {
+    if (!text.empty()) CharUpperBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}

@@ -40,3 +40,5 @@ protected:
 // The command-line form of a path: quoted when it holds a blank.
 std::string Quoted(const std::string& path);
 std::string WithoutTrailingBackslash(const std::string& folder);
+// The text in upper case by the platform's rules for the ANSI code page: paths compare this way.
+std::string PlatformUpper(std::string text);
