@@ -16,7 +16,8 @@ public:
 
     HWND Handle() const { return m_handle.Get(); }
     bool HandleAllocated() const { return static_cast<bool>(m_handle); }
-    // Creates the window now if it can be created (a top-level control, or a parent with a window).
+    // Creates the window now if it can be created: a top-level control, or a parent with a window
+    // that does not hold its controls' windows back until its first show.
     void HandleNeeded();
 
     // The object bound to a window of this layer, or null for any other window.
