@@ -4,12 +4,15 @@
 # caught, MISSED or "no build", with the seconds it took. The working tree is never changed.
 #   tools/mutate.sh [FAULT-ID...]        all faults, or only these
 #   MUTATE_SCRATCH (default /tmp/sonpix-mutate) holds the copy and its builds between runs.
+#   MUTATE_PROGRAM_SECONDS (default 300): a test program still running then counts as failed; a
+#   planted fault may hang it (the longest test program takes about 3 minutes under load).
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 LIST=${MUTATE_LIST:-$ROOT/tests/mutations/faults.txt}
 SCRATCH=${MUTATE_SCRATCH:-/tmp/sonpix-mutate}
 TREE=$SCRATCH/tree
 export BUILD=$TREE/build
+PROGRAM_SECONDS=${MUTATE_PROGRAM_SECONDS:-300}
 
 "$ROOT/tools/deps.sh" || exit 1
 mkdir -p "$TREE"
@@ -50,13 +53,13 @@ run_program() {  # name
     exe=$BUILD/win/$name.exe
     [ -f "$exe" ] || { echo "mutate: no program $name" >&2; return 2; }
     [ "$SCREEN" = 1280x1024 ] || { wine_start 1280 1024 >/dev/null && SCREEN=1280x1024; }
-    wine_run 600 "$exe" --gtest_filter='-*_At*' --gtest_output=xml:"$(winepath -w "$xml" 2>/dev/null)" >/dev/null 2>&1
+    wine_run "$PROGRAM_SECONDS" "$exe" --gtest_filter='-*_At*' --gtest_output=xml:"$(winepath -w "$xml" 2>/dev/null)" >/dev/null 2>&1
     report_passed "$xml" || return 1
     screens=$(wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*' | sort -u | sed 's/_At//')
     for screen in $screens; do
         wine_start "${screen%x*}" "${screen#*x}" >/dev/null && SCREEN=$screen
         rm -f "$xml"
-        wine_run 600 "$exe" --gtest_filter="*_At$screen*" --gtest_output=xml:"$(winepath -w "$xml" 2>/dev/null)" >/dev/null 2>&1
+        wine_run "$PROGRAM_SECONDS" "$exe" --gtest_filter="*_At$screen*" --gtest_output=xml:"$(winepath -w "$xml" 2>/dev/null)" >/dev/null 2>&1
         report_passed "$xml" || return 1
     done
     return 0
