@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) viewers.push_back(argv[i]);
     if (viewers.empty()) viewers.push_back(AppFolder + "SonpixViewer.exe");
 
-    // Not a target, a finding: the part of the start-up that the required libraries alone take.
+    // Not a target, a finding: the part of the start-up that the required libraries alone take
+    // (the minimal window built with WITH_VIEWER_LIBRARIES).
     const std::string libraries = AppFolder + "startup_libraries_window.exe";
     std::vector<double> minimalTimes, librariesTimes;
     std::vector<std::vector<double>> viewerTimes(viewers.size());

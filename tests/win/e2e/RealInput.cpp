@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "tests/support/WindowLayout.h"
 #include "tests/win/e2e/Deadline.h"
 #include "tests/win/e2e/UnixCommand.h"
 
@@ -36,21 +35,7 @@ POINT CentreOf(HWND window) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-bool RealClick(HWND window) {
-    const TBounds bounds = ScreenBounds(window);
-    // With Wine's unmanaged windows, screen coordinates are the X root window's.
-    const int x = bounds.left + bounds.width / 2, y = bounds.top + bounds.height / 2;
-    std::string commandLine = "Z:\\usr\\bin\\xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return false;
-    // A Unix program comes back without process handles.
-    if (info.hThread) CloseHandle(info.hThread);
-    if (info.hProcess) CloseHandle(info.hProcess);
-    return true;
-}
+bool RealClick(HWND window) { return RealClickAt(CentreOf(window)); }
 
 bool RealClickAt(POINT screen) {
     return RunUnixCommand("xdotool mousemove " + std::to_string(screen.x) + " " + std::to_string(screen.y) +

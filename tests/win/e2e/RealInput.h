@@ -12,8 +12,7 @@ void ClickAt(POINT screen, int clicks = 1);
 // The centre of a window on the screen.
 POINT CentreOf(HWND window);
 
-// Starts xdotool to click the middle of the window with the left button; false when it could not
-// be started. The click happens shortly after: wait for its effect.
+// Clicks the middle of the window with the left button through xdotool, as RealClickAt does.
 bool RealClick(HWND window);
 
 // The same through xdotool, waiting until xdotool has sent the input; false when it failed.
