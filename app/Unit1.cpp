@@ -36,11 +36,10 @@ T* MakeControl(TForm1* form, TWinControl* parent, int id, int left, int top, int
 }
 }  // namespace
 
-TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
-    SetCaption(std::string(kMainCaption) + kMakerCredit);
-    SetBounds(15, 45, 642, 450);
-    SetBorderStyle(bsSizeable);
-    SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+TForm1::TForm1(TComponent* owner)
+    : TForm(owner, "TForm1",
+            {std::string(kMainCaption) + kMakerCredit, 15, 45, 642, 450, bsSizeable,
+             biSystemMenu | biMinimize | biMaximize}) {
     UseProgramIcon();
     CreateControls();
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
@@ -166,13 +165,11 @@ void TForm1::FormCreate(TObject*) {
     }
 }
 
+// Each control that changes two values moves once: moving a window is a trip to the window system.
 void TForm1::ApplyWideLayout() {
-    SetWidth(940);
-    SetHeight(660);
-    GroupBox1->SetTop(512);
-    GroupBox1->SetLeft(360);
-    Image1->SetHeight(kWidePictureBoxHeight);
-    Image1->SetWidth(kWidePictureBoxWidth);
+    SetBounds(Left(), Top(), 940, 660);
+    GroupBox1->SetBounds(360, 512, GroupBox1->Width(), GroupBox1->Height());
+    Image1->SetBounds(Image1->Left(), Image1->Top(), kWidePictureBoxWidth, kWidePictureBoxHeight);
     for (TSpeedButton* button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4}) button->SetTop(580);
     CheckBox1->SetTop(610);
     ListBox1->SetHeight(540);

@@ -142,15 +142,13 @@ struct TControlPlace {
 }  // namespace
 
 TSelectFolderDialog::TSelectFolderDialog(TComponent* owner, int helpContext, int dpi)
-    : TForm(owner, kSelectFolderDialogClass), m_dpi(dpi) {
+    : TForm(owner, kSelectFolderDialogClass, {"Select Directory", 0, 0, 320, 240, bsDialog, biSystemMenu}),
+      m_dpi(dpi) {
     if (m_dpi <= 0) {
         TClientDC screen(nullptr);
         m_dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     }
     if (m_dpi <= 0) m_dpi = 96;
-    SetCaption("Select Directory");
-    SetBorderStyle(bsDialog);
-    SetBorderIcons(biSystemMenu);
     if (m_dpi != 96) {
         TFont font = Font();
         font.SetHeight(Scaled(font.Height()));

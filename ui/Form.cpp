@@ -4,10 +4,15 @@
 #include "ui/Application.h"
 #include "ui/ExceptionBoundary.h"
 
-TForm::TForm(TComponent* owner, const std::string& className) : TWinControl(owner), m_className(className) {
+TForm::TForm(TComponent* owner, const std::string& className, const TFormFrame& frame)
+    : TWinControl(owner),
+      m_className(className),
+      m_borderStyle(frame.BorderStyle),
+      m_borderIcons(frame.BorderIcons) {
     SetVisible(false);
     SetColor(clBtnFace);
-    SetBounds(0, 0, 320, 240);
+    SetCaption(frame.Caption);
+    SetBounds(frame.Left, frame.Top, frame.Width, frame.Height);
     CreateHandle();
 }
 

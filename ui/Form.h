@@ -8,10 +8,19 @@
 enum TFormBorderStyle { bsSizeable, bsSingle, bsDialog };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 
+// What a form's window is made with. A top-level window that is made and then titled, moved and
+// restyled costs a trip to the window system for each step; made with its frame, it costs one.
+struct TFormFrame {
+    std::string Caption;
+    int Left = 0, Top = 0, Width = 320, Height = 240;
+    TFormBorderStyle BorderStyle = bsSizeable;
+    unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
+};
+
 class TForm : public TWinControl {
 public:
     // className: the window class of this kind of form (TForm1, TForm2, ...).
-    TForm(TComponent* owner, const std::string& className);
+    TForm(TComponent* owner, const std::string& className, const TFormFrame& frame = {});
     ~TForm() override;
 
     TFormBorderStyle BorderStyle() const { return m_borderStyle; }
@@ -43,7 +52,7 @@ private:
     void ApplyBorder();
 
     std::string m_className;
-    TFormBorderStyle m_borderStyle = bsSizeable;
-    unsigned m_borderIcons = biSystemMenu | biMinimize | biMaximize;
+    TFormBorderStyle m_borderStyle;
+    unsigned m_borderIcons;
     HWND m_lastFocus = nullptr;  // not owned: the child that had the focus when the form was left
 };

@@ -14,6 +14,18 @@ namespace {
 // The window property that marks a standard control hooked by this layer (see FromHandle).
 const char kObjectProperty[] = "TWinControl";
 
+// The one tool of a control's tool tip: the whole control, with the control's hint as its text.
+TTTOOLINFOA ToolInfoFor(HWND control, const std::string& text) {
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    // The mouse messages reach the tool tip through RelayToToolTip, not by a second subclass.
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text.c_str());
+    return tool;
+}
+
 }  // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -79,8 +91,7 @@ void TWinControl::CreateHandle() {
     }
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     InitializeHandle();
-    ApplyToolTip();
-    if (Parent()) Parent()->RestackChildren();
+    if (Parent()) Parent()->PlaceChild(this);
     // Children made before this window get theirs now.
     if (!m_childHandlesDeferred) CreateChildHandles();
 }
@@ -144,30 +155,26 @@ void TWinControl::Changed(TChange change) {
     }
 }
 
-// One tool tip window per control that shows hints; its text follows Hint.
+// One tool tip window per control that shows hints; its text follows Hint. The window is made
+// when the mouse first reaches the control: it shows nothing before, and a top-level window costs
+// the start-up a trip to the window system.
 void TWinControl::ApplyToolTip() {
-    if (!m_handle) return;
     if (!ShowHint()) {
         m_toolTip.Reset();
         return;
     }
-    TTTOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    // The mouse messages reach the tool tip through RelayToToolTip, not by a second subclass.
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(Handle());
-    tool.lpszText = const_cast<char*>(Hint().c_str());
-    if (!m_toolTip) {
-        m_toolTip.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr),
-                                        nullptr));
-        if (!m_toolTip) return;
-        SendMessageA(m_toolTip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    } else {
-        SendMessageA(m_toolTip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    if (!m_toolTip) return;
+    TTTOOLINFOA tool = ToolInfoFor(Handle(), Hint());
+    SendMessageA(m_toolTip.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TWinControl::CreateToolTip() {
+    m_toolTip.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                    GetModuleHandleA(nullptr), nullptr));
+    if (!m_toolTip) return;
+    TTTOOLINFOA tool = ToolInfoFor(Handle(), Hint());
+    SendMessageA(m_toolTip.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TWinControl::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -178,8 +185,7 @@ void TWinControl::RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Keyboard navigation follows the window order: controls with a tab order come first, by it.
-void TWinControl::RestackChildren() {
-    if (!m_handle) return;
+std::vector<TWinControl*> TWinControl::ChildrenInTabOrder() const {
     std::vector<TWinControl*> ordered;
     for (TControl* control : m_controls) {
         auto* winControl = dynamic_cast<TWinControl*>(control);
@@ -187,11 +193,28 @@ void TWinControl::RestackChildren() {
     }
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    return ordered;
+}
+
+void TWinControl::RestackChildren() {
+    if (!m_handle) return;
     HWND after = HWND_TOP;
-    for (TWinControl* control : ordered) {
+    for (TWinControl* control : ChildrenInTabOrder()) {
         SetWindowPos(control->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = control->Handle();
     }
+}
+
+// The others already stand in tab order, so a new child's window needs one move: behind the
+// sibling that comes before it. Each move is a trip to the window server.
+void TWinControl::PlaceChild(TWinControl* child) {
+    if (!m_handle || child->TabOrder() < 0) return;
+    HWND after = HWND_TOP;
+    for (TWinControl* control : ChildrenInTabOrder()) {
+        if (control == child) break;
+        after = control->Handle();
+    }
+    SetWindowPos(child->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::Invalidate() {
@@ -295,7 +318,10 @@ LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         m_toolTip.Reset();
         return result;
     }
-    if (m_toolTip && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToToolTip(message, wParam, lParam);
+    if (ShowHint() && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        if (!m_toolTip) CreateToolTip();
+        if (m_toolTip) RelayToToolTip(message, wParam, lParam);
+    }
     return WndProc(message, wParam, lParam);
 }
 

@@ -63,8 +63,11 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void ApplyToolTip();
+    void CreateToolTip();
     void RelayToToolTip(UINT message, WPARAM wParam, LPARAM lParam);
+    std::vector<TWinControl*> ChildrenInTabOrder() const;
     void RestackChildren();
+    void PlaceChild(TWinControl* child);
     void CreateChildHandles();
 
     friend class TControl;

@@ -3,7 +3,4 @@
 
 TForm2* Form2 = nullptr;
 
-TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
-    SetCaption("Form2");
-    SetBounds(192, 107, 544, 375);
-}
+TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2", {"Form2", 192, 107, 544, 375}) {}

@@ -3,12 +3,9 @@
 
 TForm3* Form3 = nullptr;
 
-TForm3::TForm3(TComponent* owner) : TForm(owner, "TForm3") {
+TForm3::TForm3(TComponent* owner)
+    : TForm(owner, "TForm3", {"Кто Сделал этот Сонпик", 5, 8, 548, 466, bsSizeable, biSystemMenu}) {
     DeferChildHandlesUntilShown();
-    SetCaption("Кто Сделал этот Сонпик");
-    SetBounds(5, 8, 548, 466);
-    SetBorderStyle(bsSizeable);
-    SetBorderIcons(biSystemMenu);
 
     Memo1 = Create<TMemo>();
     Memo1->SetBounds(8, 16, 521, 89);

@@ -25,12 +25,9 @@ TStaticText* MakeNoticeLine(TForm4* form, TWinControl* parent, const char* text,
 }
 }  // namespace
 
-TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
+TForm4::TForm4(TComponent* owner)
+    : TForm(owner, "TForm4", {"Инсталляция", 93, 109, 544, 159, bsSizeable, biSystemMenu}) {
     DeferChildHandlesUntilShown();
-    SetCaption("Инсталляция");
-    SetBounds(93, 109, 544, 159);
-    SetBorderStyle(bsSizeable);
-    SetBorderIcons(biSystemMenu);
 
     GroupBox1 = Create<TGroupBox>();
     GroupBox1->SetCaption(kGroupCaption);

@@ -34,12 +34,9 @@ const char* const kCredits[] = {
 };
 }  // namespace
 
-TForm5::TForm5(TComponent* owner) : TForm(owner, "TForm5") {
+TForm5::TForm5(TComponent* owner)
+    : TForm(owner, "TForm5", {"About & Help", 179, 27, 508, 375, bsSizeable, biSystemMenu}) {
     DeferChildHandlesUntilShown();
-    SetCaption("About & Help");
-    SetBounds(179, 27, 508, 375);
-    SetBorderStyle(bsSizeable);
-    SetBorderIcons(biSystemMenu);
 
     ScrollingPanel1 = Create<TScrollingPanel>();
     TFont font;
