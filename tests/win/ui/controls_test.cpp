@@ -1,6 +1,8 @@
 // Behaviour of the single controls: label sizing and access keys, sorted list and keyboard
 // selection, timer ticks, glyph button clicks without focus, picture placement.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include <vector>
 
@@ -39,6 +41,34 @@ std::vector<DWORD> Render(int width, int height, Draw draw) {
     }
     const DWORD* pixels = static_cast<const DWORD*>(bits);
     return std::vector<DWORD>(pixels, pixels + width * height);
+}
+
+// The tool tip window of this thread owned by the form, or null.
+HWND ToolTipOwnedBy(HWND form) {
+    struct TSearch {
+        HWND owner, found;
+    } search{form, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<TSearch*>(data);
+            if (WindowClass(window) != TOOLTIPS_CLASSA || GetWindow(window, GW_OWNER) != s->owner) return TRUE;
+            s->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string ToolTipText(HWND tip, HWND control) {
+    char text[80] = {};
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = control;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 TFont BoldLabelFont() {
@@ -266,6 +296,27 @@ TEST(SpeedButton, ClicksOnReleaseInsideWithoutTakingTheFocus) {
     SendMessageA(speed->Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(GetFocus(), list->Handle());
+}
+
+// No tool tip window until the mouse first comes over the control; then it carries the hint.
+TEST(SpeedButton, ToolTipComesWithTheMouseAndFollowsTheHint) {
+    TScratchForm form;
+    form->Show();
+    auto* speed = form->Create<TSpeedButton>();
+    speed->SetBounds(10, 10, 23, 22);
+    speed->SetParent(form.Get());
+    speed->SetHint("первая");
+    speed->SetShowHint(true);
+    EXPECT_EQ(ToolTipOwnedBy(form->Handle()), nullptr);
+
+    SendMessageA(speed->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    HWND tip = ToolTipOwnedBy(form->Handle());
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(ToolTipText(tip, speed->Handle()), "первая");
+    speed->SetHint("вторая");
+    EXPECT_EQ(ToolTipText(tip, speed->Handle()), "вторая");
+    speed->SetShowHint(false);
+    EXPECT_FALSE(IsWindow(tip));
 }
 
 TEST(Image, DrawsItsPictureUnscaledCentredOrTopLeft) {

@@ -58,18 +58,20 @@ TEST(Form, ShowMakesItVisibleAndForemostAndCloseOfASecondaryFormHidesIt) {
     EXPECT_FALSE(Application->Terminated());
 }
 
+// Made in the order 2, 0, 3, 1: each new window must land between its neighbours in tab order.
 TEST(Form, ActivationPutsTheFocusOnTheFirstControlInTabOrder) {
     TScratchForm form;
-    auto* second = form->Create<TButton>();
-    second->SetTabOrder(1);
-    second->SetParent(form.Get());
-    auto* first = form->Create<TButton>();
-    first->SetTabOrder(0);
-    first->SetParent(form.Get());
+    TButton* buttons[4] = {};
+    for (int tabOrder : {2, 0, 3, 1}) {
+        buttons[tabOrder] = form->Create<TButton>();
+        buttons[tabOrder]->SetTabOrder(tabOrder);
+        buttons[tabOrder]->SetParent(form.Get());
+    }
     form->Show();
     PumpMessagesFor(50);
-    EXPECT_EQ(GetFocus(), first->Handle());
-    EXPECT_EQ(GetNextDlgTabItem(form->Handle(), first->Handle(), FALSE), second->Handle());
+    EXPECT_EQ(GetFocus(), buttons[0]->Handle());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(GetNextDlgTabItem(form->Handle(), buttons[i]->Handle(), FALSE), buttons[i + 1]->Handle()) << i;
 }
 
 namespace {
@@ -77,7 +79,28 @@ class TPlainForm : public TForm {
 public:
     explicit TPlainForm(TComponent* owner) : TForm(owner, "TPlainForm") {}
 };
+
+class TFramedForm : public TForm {
+public:
+    explicit TFramedForm(TComponent* owner)
+        : TForm(owner, "TFramedForm", {"Рамка", 93, 109, 544, 159, bsDialog, biSystemMenu}) {}
+};
 }  // namespace
+
+TEST(Form, AFormMadeWithItsFrameHasItFromTheStart) {
+    TFramedForm form(Application);
+    EXPECT_EQ(WindowText(form.Handle()), "Рамка");
+    RECT outer;
+    GetWindowRect(form.Handle(), &outer);
+    EXPECT_EQ(outer.left, 93);
+    EXPECT_EQ(outer.top, 109);
+    EXPECT_EQ(outer.right - outer.left, 544);
+    EXPECT_EQ(outer.bottom - outer.top, 159);
+    const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_DLGFRAME | WS_SYSMENU), WS_DLGFRAME | WS_SYSMENU);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX), 0);
+    EXPECT_EQ(form.BorderStyle(), bsDialog);
+}
 
 // The main form's close ends the message loop; tried on an application of its own.
 TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
