@@ -1,6 +1,6 @@
 // A floor of another kind for startup_bench: the viewer's windows made with bare Win32 calls and
 // nothing else. The application window, the main window with the same child windows of the same
-// classes, styles, places and texts, the four hidden windows, the timer window, the folder field's
+// kinds, styles, places and texts, the four hidden windows, the timer window, the folder field's
 // image list and drop registration; then the main window is shown and painted. No file is read and
 // no object layer stands between the calls, so no viewer can start faster while it makes the
 // windows it has.
@@ -82,12 +82,12 @@ const TChild kChildren[] = {
      0, 209, 21},
     {"TreeHost", "", 0, 0, 0, 2, 186, 0, 19, 17},
     {"TreeChild", "", 0, 0, 1, 100, 0, 0, 19, 17},
-    {"LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, -1, 3,
-     8, 24, 209, 540},
+    {"LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP,
+     WS_EX_CLIENTEDGE, -1, 3, 8, 24, 209, 540},
     {"TreeChild", "", 0, 0, -1, 4, 224, 0, 680, 500},
-    {"BUTTON", "Сонпик создал:", BS_GROUPBOX | WS_TABSTOP, 0, -1, 5, 360, 512, 401, 113},
+    {"BUTTON", "Сонпик создал:", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, -1, 5, 360, 512, 401, 113},
     {"TreeChild", "?", 0, 0, 5, 6, 8, 24, 11, 17},
-    {"BUTTON", "", BS_GROUPBOX, 0, 5, 7, 8, 40, 289, 65},
+    {"BUTTON", "", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 5, 7, 8, 40, 289, 65},
     {"TreeChild", "", 0, 0, 7, 8, 0, 8, 289, 57},
     {"BUTTON", "Больше", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 0, 5, 9, 336, 80, 51, 25},
     {"TreeChild", "", 0, 0, -1, 101, 8, 580, 23, 22},
