@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ bool PendingShow = false;
 namespace {
 const char kAlreadyRunning[] = "У вас уже запущен Сонпик просмотрщик";
 const char kSonpixPattern[] = "*.sonpix";
+const char kCreatorNotStarted[] = "Не удалось запустить программу создания Сонпиков";
 
 template <class T>
 T* MakeControl(TForm1* form, TWinControl* parent, int id, int left, int top, int width, int height) {
@@ -226,9 +228,13 @@ void TForm1::SpeedButton3Click(TObject*) {
 }
 
 void TForm1::SpeedButton4Click(TObject*) {
-    // Whether or not the creator could be started, the viewer ends now, past WMClose: the
-    // temporary files stay for the next start-up to clear. The sound stops with the player.
-    LaunchProgram(AppFolder + kCreatorProgram, "", GetCurrentFolder(), false, 0);
+    const std::string creator = AppFolder + kCreatorProgram;
+    // A creator that cannot be started is named in the error box, and the viewer goes on as it
+    // was, its sound still playing.
+    if (!LaunchProgram(creator, "", GetCurrentFolder(), false, 0))
+        throw std::runtime_error(std::string(kCreatorNotStarted) + " \"" + creator + "\"");
+    // The creator runs: the viewer ends now, past WMClose, so the temporary files stay for the
+    // next start-up to clear. The sound stops with the player.
     SoundPlayer1->Close();
     ExitProcess(0);
 }

@@ -51,8 +51,10 @@ void TForm1::ShowCurrentFile() {
             Image2->Hide();
     }
 
-    // The pictures are painted before the sound is opened.
+    // The pictures are painted before the sound is opened. A close request handled in this pass
+    // has removed the temporary files and ends the program once this returns: no sound then.
     Application->ProcessMessages();
+    if (Application->Terminated()) return;
 
     const std::string sound = GetTempFolder() + kTempSoundFile;
     if (CheckBox1->Checked() && FileExists(sound)) PlaySoundFile(sound);

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/AppTitle.h"
@@ -87,6 +88,9 @@ bool TApplication::TranslateDialogMessage(MSG& message) {
 }
 
 void TApplication::Run() {
+    // The application window holds the program's one task-bar entry: shown, but of no size, so
+    // nothing of it is seen. The forms it owns get no entries of their own.
+    if (m_handle) ShowWindow(m_handle.Get(), SW_SHOWNOACTIVATE);
     if (m_mainForm && !m_mainForm->Visible()) m_mainForm->Show();
     else if (m_mainForm) m_mainForm->BringToFront();
     // Runs until WM_QUIT (posted by Terminate) is taken from the queue, so none is left behind.
@@ -106,7 +110,10 @@ void TApplication::ProcessMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
+            // Handed on, so that the message loop that runs the program takes it too and the
+            // program ends as soon as the work that called this pass returns.
             m_terminated = true;
+            PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
         if (!TranslateDialogMessage(message)) {
@@ -123,9 +130,27 @@ void TApplication::Terminate() {
 }
 
 void TApplication::HandleException(const std::exception& error) {
-    // An error raised while one is being shown (the box runs a message loop) is not shown again.
-    if (m_handlingException) return;
+    // The box runs a message loop, so timers and other windows' events go on while it is open.
+    // An error they raise meanwhile waits for the open box to close and then gets a box of its
+    // own: one box at a time, none dropped. A text already waiting is not queued twice, so a
+    // timer that fails at every tick gives one further box, not one for each tick it missed.
+    if (m_handlingException) {
+        const std::string text = error.what();
+        if (std::find(m_waitingErrors.begin(), m_waitingErrors.end(), text) == m_waitingErrors.end())
+            m_waitingErrors.push_back(text);
+        return;
+    }
     m_handlingException = true;
+    ShowError(error);
+    while (!m_waitingErrors.empty()) {
+        const std::runtime_error waiting(m_waitingErrors.front());
+        m_waitingErrors.pop_front();
+        ShowError(waiting);
+    }
+    m_handlingException = false;
+}
+
+void TApplication::ShowError(const std::exception& error) {
     try {
         if (OnException) {
             OnException(error);
@@ -137,7 +162,6 @@ void TApplication::HandleException(const std::exception& error) {
     } catch (...) {
         // The reporter itself failed: nothing better is left to do than to go on.
     }
-    m_handlingException = false;
 }
 
 void TApplication::ReportException(const std::exception& error) {
@@ -162,11 +186,66 @@ LRESULT CALLBACK TApplication::SyncWndProc(HWND window, UINT message, WPARAM wPa
     return 0;
 }
 
+void TApplication::Minimize() {
+    if (!m_handle || IsIconic(m_handle.Get())) return;
+    // The forms leave the screen with the program; their own visibility stays as it is, so that
+    // the restore brings back exactly the ones that were shown.
+    m_hiddenByMinimize.clear();
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (GetWindow(window, GW_OWNER) == m_handle.Get() && IsWindowVisible(window)) m_hiddenByMinimize.push_back(window);
+    }
+    ShowWindow(m_handle.Get(), SW_MINIMIZE);
+    for (HWND window : m_hiddenByMinimize) ShowWindow(window, SW_HIDE);
+}
+
+void TApplication::Restore() {
+    if (!m_handle) return;
+    ShowWindow(m_handle.Get(), SW_RESTORE);
+    // Back in the order they stood, the top one last; then the one last active takes the focus.
+    for (auto it = m_hiddenByMinimize.rbegin(); it != m_hiddenByMinimize.rend(); ++it)
+        if (IsWindow(*it)) ShowWindow(*it, SW_SHOWNA);
+    m_hiddenByMinimize.clear();
+    ActivateLastForm();
+}
+
+void TApplication::ActivateLastForm() {
+    // The window of the program that was active last: a form, or a box or dialog it opened.
+    HWND last = GetLastActivePopup(m_handle.Get());
+    if (last == m_handle.Get() && m_mainForm && m_mainForm->HandleAllocated()) last = m_mainForm->Handle();
+    if (last != m_handle.Get() && IsWindowVisible(last) && IsWindowEnabled(last)) {
+        SetForegroundWindow(last);
+        SetActiveWindow(last);
+    }
+}
+
 LRESULT CALLBACK TApplication::ApplicationWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Closing the program's task-bar window closes the main form.
-    if (message == WM_CLOSE && Application && Application->m_mainForm) {
-        GuardedRun([] { Application->m_mainForm->Close(); });
-        return 0;
+    TApplication* const application = Application && Application->m_handle.Get() == window ? Application : nullptr;
+    if (!application) return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+        case WM_CLOSE:
+            // Closing the program's task-bar entry closes the main form.
+            if (application->m_mainForm) GuardedRun([application] { application->m_mainForm->Close(); });
+            return 0;
+        case WM_SYSCOMMAND:
+            // The task bar minimises and restores the program through its entry.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                application->Minimize();
+                return 0;
+            }
+            if ((wParam & 0xFFF0) == SC_RESTORE && IsIconic(window)) {
+                application->Restore();
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            // Chosen in the task bar or by Alt+Tab: the program's own window takes the activation.
+            if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
+                application->ActivateLastForm();
+                return 0;
+            }
+            break;
+        default:
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <atomic>
+#include <deque>
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "sys/UniqueWindow.h"
 #include "ui/Classes.h"
@@ -19,6 +21,8 @@ public:
     ~TApplication() override;
 
     // Creates the application window (titled after the program file) and the hand-over window.
+    // The application window owns every form and, once Run shows it, stands for the program in
+    // the task bar.
     void Initialize();
     HWND Handle() const { return m_handle.Get(); }
     const std::string& Title() const { return m_title; }
@@ -33,6 +37,9 @@ public:
 
     // Runs the message loop until Terminate (the main form's close) ends it.
     void Run();
+    // Takes the program off the screen into its task-bar entry, and brings it back.
+    void Minimize();
+    void Restore();
     // Handles every pending message until none is left.
     void ProcessMessages();
     void Terminate();
@@ -40,6 +47,7 @@ public:
 
     // Reports an error that escaped an event: the installed handler, else the standard box
     // (the text with a full stop, a stop icon, OK, the title as caption). The program goes on.
+    // An error raised while a box is open is shown after it.
     void HandleException(const std::exception& error);
     std::function<void(const std::exception& error)> OnException;
     // HandleException of the running application, usable where no object is at hand.
@@ -55,6 +63,8 @@ public:
 private:
     void FormCreated(TForm* form);
     bool TranslateDialogMessage(MSG& message);
+    void ShowError(const std::exception& error);
+    void ActivateLastForm();
     static LRESULT CALLBACK ApplicationWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SyncWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -65,6 +75,8 @@ private:
     TForm* m_mainForm = nullptr;  // owned through the component list
     std::atomic<bool> m_terminated{false};  // read by worker threads too
     bool m_handlingException = false;
+    std::vector<HWND> m_hiddenByMinimize;  // the forms' windows the minimise hid, top one first
+    std::deque<std::string> m_waitingErrors;  // raised while a box was open, shown after it
 };
 
 // The one application object of the program.

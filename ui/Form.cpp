@@ -112,6 +112,13 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             WMClose();
             return 0;
+        case WM_SYSCOMMAND:
+            // The main form minimises the whole program into its task-bar entry.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE && Application && Application->MainForm() == this) {
+                Application->Minimize();
+                return 0;
+            }
+            break;
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(Handle(), &client);

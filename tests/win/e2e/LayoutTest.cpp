@@ -45,7 +45,11 @@ TEST_F(TLayoutTest, StartsWithItsCaptionsAndNoFileOpen) {
     HWND application = Viewer().ApplicationWindow();
     ASSERT_NE(application, nullptr) << "no unowned window of class TApplication";
     EXPECT_EQ(TitleOf(application), "Sonpixviewer");
-    EXPECT_FALSE(IsWindowVisible(application));
+    // Shown but of no size: it holds the task-bar entry and nothing of it is seen.
+    EXPECT_TRUE(IsWindowVisible(application));
+    RECT bounds{};
+    GetWindowRect(application, &bounds);
+    EXPECT_TRUE(IsRectEmpty(&bounds));
     EXPECT_EQ(GetWindow(main, GW_OWNER), application) << "the main window is not owned by the application window";
 
     struct TCaption {

@@ -163,47 +163,63 @@ TEST_F(TMainCommandsTest, ClosingWhileTheSoundPlaysStopsItAndRemovesTheCurrentFi
 
 TEST_F(TMainCommandsTest, CreatorButtonStartsTheCreatorBesideTheViewerAndEndsTheViewer) {
     ASSERT_TRUE(m_sound.Ready()) << "the sound system cannot be recorded";
-    for (const bool creatorThere : {true, false}) {
-        SCOPED_TRACE(creatorThere ? "creator beside the viewer" : "creator missing");
-        const std::string program = m_scratch.Make(creatorThere ? "with\\" : "without\\");
-        ASSERT_TRUE(CopyViewerTo(program + "SonpixViewer.exe"));
-        if (creatorThere) {
-            ASSERT_TRUE(CopyFileA(FileBesideProgram("creator_stand_in.exe").c_str(), (program + "SonpixCreator.exe").c_str(),
-                                  FALSE))
-                << "no stand-in creator beside the test program";
-        }
-        const std::string work = m_scratch.Make(creatorThere ? "work with\\" : "work without\\");
-        HWND main = StartWithSongs({"song"}, work, program + "SonpixViewer.exe");
-        ASSERT_NE(main, nullptr);
-        const std::optional<double> onset = SelectAndHear(0);
-        ASSERT_TRUE(onset) << m_sound.Describe(0);
+    const std::string program = m_scratch.Make("with\\");
+    ASSERT_TRUE(CopyViewerTo(program + "SonpixViewer.exe"));
+    ASSERT_TRUE(CopyFileA(FileBesideProgram("creator_stand_in.exe").c_str(), (program + "SonpixCreator.exe").c_str(), FALSE))
+        << "no stand-in creator beside the test program";
+    const std::string work = m_scratch.Make("work with\\");
+    HWND main = StartWithSongs({"song"}, work, program + "SonpixViewer.exe");
+    ASSERT_NE(main, nullptr);
+    const std::optional<double> onset = SelectAndHear(0);
+    ASSERT_TRUE(onset) << m_sound.Describe(0);
 
-        ASSERT_TRUE(ClickControl(Control(main, idSpeedButton4)));
-        ASSERT_TRUE(Viewer().WaitForExit(kExitTimeoutMs)) << "the viewer did not end";
-        EXPECT_EQ(Viewer().ExitCode(), std::optional<DWORD>(0));
-        const std::optional<double> silence = m_sound.WaitForSilence(*onset, kSoundTimeoutMs);
-        ASSERT_TRUE(silence);
-        EXPECT_LT(*silence - *onset, kSoundSeconds - 0.3) << "the sound played to its end; " << m_sound.Describe(*onset);
-        // Ended past the close handler: the current file's pieces stay for the next start-up.
-        for (const char* name : kCurrentFileParts) EXPECT_TRUE(PathExists(TempFile(name))) << name << " was removed";
+    ASSERT_TRUE(ClickControl(Control(main, idSpeedButton4)));
+    ASSERT_TRUE(Viewer().WaitForExit(kExitTimeoutMs)) << "the viewer did not end";
+    EXPECT_EQ(Viewer().ExitCode(), std::optional<DWORD>(0));
+    const std::optional<double> silence = m_sound.WaitForSilence(*onset, kSoundTimeoutMs);
+    ASSERT_TRUE(silence);
+    EXPECT_LT(*silence - *onset, kSoundSeconds - 0.3) << "the sound played to its end; " << m_sound.Describe(*onset);
+    // Ended past the close handler: the current file's pieces stay for the next start-up.
+    for (const char* name : kCurrentFileParts) EXPECT_TRUE(PathExists(TempFile(name))) << name << " was removed";
 
-        const std::string marker = program + "creator-ran.txt";
-        if (!creatorThere) {
-            EXPECT_FALSE(PathExists(marker));
-            continue;
-        }
-        ASSERT_TRUE(WaitUntil([&] { return ReadBytesFile(marker).has_value(); }, kExitTimeoutMs)) << "the creator did not run";
-        const TBytes bytes = *ReadBytesFile(marker);
-        const std::string report(bytes.begin(), bytes.end());
-        const std::string folder = report.substr(0, report.find("\r\n"));
-        EXPECT_EQ(PlatformUpper(folder), PlatformUpper(WithoutTrailingBackslash(work)))
-            << "the creator did not start in the viewer's current folder";
-        // Started without arguments: the command line is the program's path alone.
-        std::string commandLine = report.substr(folder.size() + 2);
-        while (!commandLine.empty() && (commandLine.back() == '\n' || commandLine.back() == '\r' || commandLine.back() == ' '))
-            commandLine.pop_back();
-        if (!commandLine.empty() && commandLine.front() == '"') commandLine = commandLine.substr(1, commandLine.size() - 2);
-        EXPECT_EQ(PlatformUpper(commandLine), PlatformUpper(program + "SonpixCreator.exe"));
-    }
+    const std::string marker = program + "creator-ran.txt";
+    ASSERT_TRUE(WaitUntil([&] { return ReadBytesFile(marker).has_value(); }, kExitTimeoutMs)) << "the creator did not run";
+    const TBytes bytes = *ReadBytesFile(marker);
+    const std::string report(bytes.begin(), bytes.end());
+    const std::string folder = report.substr(0, report.find("\r\n"));
+    EXPECT_EQ(PlatformUpper(folder), PlatformUpper(WithoutTrailingBackslash(work)))
+        << "the creator did not start in the viewer's current folder";
+    // Started without arguments: the command line is the program's path alone.
+    std::string commandLine = report.substr(folder.size() + 2);
+    while (!commandLine.empty() && (commandLine.back() == '\n' || commandLine.back() == '\r' || commandLine.back() == ' '))
+        commandLine.pop_back();
+    if (!commandLine.empty() && commandLine.front() == '"') commandLine = commandLine.substr(1, commandLine.size() - 2);
+    EXPECT_EQ(PlatformUpper(commandLine), PlatformUpper(program + "SonpixCreator.exe"));
+}
+
+// Without a creator beside it the viewer says which program it could not start and goes on as it
+// was: window, sound and current file.
+TEST_F(TMainCommandsTest, CreatorButtonWithoutTheCreatorNamesItAndTheViewerGoesOn) {
+    ASSERT_TRUE(m_sound.Ready()) << "the sound system cannot be recorded";
+    const std::string program = m_scratch.Make("without\\");
+    ASSERT_TRUE(CopyViewerTo(program + "SonpixViewer.exe"));
+    HWND main = StartWithSongs({"song"}, m_scratch.Make("work without\\"), program + "SonpixViewer.exe");
+    ASSERT_NE(main, nullptr);
+    const std::optional<double> onset = SelectAndHear(0);
+    ASSERT_TRUE(onset) << m_sound.Describe(0);
+
+    ASSERT_TRUE(ClickControl(Control(main, idSpeedButton4)));
+    HWND box = Viewer().WaitForMessageBox(kWindowTimeoutMs);
+    ASSERT_NE(box, nullptr) << "no message, or the viewer ended: " << DescribeTopLevelWindows(Viewer().Id());
+    const TMessageBoxView view = ReadMessageBox(box);
+    EXPECT_EQ(view.text, "Не удалось запустить программу создания Сонпиков \"" + program + "SonpixCreator.exe\".");
+    EXPECT_EQ(view.caption, "Sonpixviewer");
+    const std::optional<double> silence = m_sound.WaitForSilence(*onset, kSoundTimeoutMs);
+    ASSERT_TRUE(silence);
+    EXPECT_GT(*silence - *onset, kSoundSeconds - 0.3) << "the sound was cut short; " << m_sound.Describe(*onset);
+    ASSERT_TRUE(PressMessageBoxButton(box, IDOK));
+    EXPECT_TRUE(IsWindowVisible(main));
+    for (const char* name : kCurrentFileParts) EXPECT_TRUE(PathExists(TempFile(name))) << name << " was removed";
+    EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));
 }
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/Button.h"
+#include "ui/ExceptionBoundary.h"
 #include "tests/support/MessagePump.h"
 #include "ui/SpeedButton.h"
 #include "ui/Timer.h"
@@ -41,6 +42,30 @@ TEST(ExceptionBoundary, ErrorInAnEventReachesTheHandlerAndTheProgramGoesOn) {
     EXPECT_EQ(errors.Messages, (std::vector<std::string>{"Cannot open file \"x\"", "Cannot open file \"x\"",
                                                           "JPEG error #53", "from a tick"}));
     EXPECT_TRUE(IsWindow(button->Handle()));
+}
+
+// While the first error's box is open its loop runs the other events; a timer that fails at each
+// of its ticks meanwhile is reported once more after that box, neither dropped nor one per tick.
+TEST(ExceptionBoundary, ErrorRaisedWhileABoxIsOpenIsShownAfterIt) {
+    TScratchForm form;
+    TErrorCapture errors;
+    auto* timer = form->Create<TTimer>();
+    timer->SetInterval(10);
+    int ticks = 0;
+    timer->OnTimer = [&](TObject*) {
+        if (++ticks == 3) timer->SetEnabled(false);
+        throw std::runtime_error("from a tick");
+    };
+    timer->SetEnabled(false);
+    Application->OnException = [&](const std::exception& error) {
+        errors.Messages.push_back(error.what());
+        if (errors.Messages.size() > 1) return;
+        timer->SetEnabled(true);
+        PumpMessagesUntil([&] { return ticks == 3; }, 2000);  // as the open box's loop would
+    };
+    GuardedRun([] { throw std::runtime_error("from a click"); });
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(errors.Messages, (std::vector<std::string>{"from a click", "from a tick"}));
 }
 
 TEST(ExceptionBoundary, ErrorInTheCreationEventIsReportedAndTheFormStillExists) {

@@ -102,6 +102,54 @@ TEST(Form, AFormMadeWithItsFrameHasItFromTheStart) {
     EXPECT_EQ(form.BorderStyle(), bsDialog);
 }
 
+// Minimising the main form takes every shown form off the screen into the program's task-bar
+// entry (the application window); restoring the entry brings back the same forms and no others.
+TEST(Form, MinimisingTheMainFormHidesTheProgramAndRestoringItsEntryBringsItBack) {
+    TApplication* const shared = Application;
+    {
+        TApplication own;
+        own.Initialize();
+        TPlainForm *mainForm = nullptr, *shown = nullptr, *hidden = nullptr;
+        own.CreateForm(mainForm);
+        own.CreateForm(shown);
+        own.CreateForm(hidden);
+        mainForm->Show();
+        shown->Show();
+        ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);  // as the message loop's start does
+        SendMessageA(mainForm->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        EXPECT_TRUE(IsIconic(own.Handle()));
+        EXPECT_FALSE(IsWindowVisible(mainForm->Handle()));
+        EXPECT_FALSE(IsWindowVisible(shown->Handle()));
+        SendMessageA(own.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_FALSE(IsIconic(own.Handle()));
+        EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+        EXPECT_FALSE(IsIconic(mainForm->Handle()));
+        EXPECT_TRUE(IsWindowVisible(shown->Handle()));
+        EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
+    }
+    Application = shared;
+}
+
+// A close that arrives while work runs a pass of the queue (as the display step does) still ends
+// the message loop afterwards: the pass hands the quit request on instead of keeping it.
+TEST(Form, CloseDuringAPassOfTheQueueStillEndsTheMessageLoop) {
+    TApplication* const shared = Application;
+    {
+        TApplication own;
+        own.Initialize();
+        TPlainForm* mainForm = nullptr;
+        own.CreateForm(mainForm);
+        PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
+        own.ProcessMessages();
+        EXPECT_TRUE(own.Terminated());
+        MSG quit;
+        ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the pass kept the quit request";
+        own.Run();
+        EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    }
+    Application = shared;
+}
+
 // The main form's close ends the message loop; tried on an application of its own.
 TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
     TApplication* const shared = Application;
