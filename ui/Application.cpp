@@ -62,7 +62,8 @@ void TApplication::Initialize() {
     sync.Name = kSyncClass;
     sync.Procedure = &SyncWndProc;
     EnsureWindowClass(sync);
-    // Hidden, and without owner: it owns every form, so only it is a top-level window of its own.
+    // Without owner and of no size: it owns every form, so only it is a top-level window of its
+    // own. It stays hidden until the message loop starts and shows it as the task-bar entry.
     m_handle.Reset(CreateWindowExA(0, kApplicationClass, m_title.c_str(),
                                    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS,
                                    GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,

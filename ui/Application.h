@@ -68,7 +68,7 @@ private:
     static LRESULT CALLBACK ApplicationWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SyncWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    UniqueWindow m_handle;      // the hidden, unowned application window
+    UniqueWindow m_handle;      // the unowned application window of no size: the task-bar entry
     UniqueWindow m_syncWindow;  // message-only window that runs handed-over calls
     DWORD m_threadId = 0;
     std::string m_title;

@@ -150,6 +150,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND timer = CreateWindowExA(0, "TreeHost", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     SetTimer(timer, 1, 500, nullptr);
 
+    ShowWindow(application, SW_SHOWNOACTIVATE);  // the task-bar entry, as the viewer shows it
     ShowWindow(main, SW_SHOW);
     SetForegroundWindow(main);
     MSG message;
