@@ -7,20 +7,19 @@ int RunCheck(const TCliArgs& args, TCliStreams& io) {
     int code = kExitOk;
     std::vector<std::uint8_t> bytes;
     for (const std::string& file : args.files) {
-        const std::string name = PathForDisplay(file);
         std::string error;
         if (!ReadWholeFile(file, bytes, error)) {
-            io.err << "sonpix: " << name << ": cannot read: " << error << "\n";
+            io.err << "sonpix: " << file << ": cannot read: " << error << "\n";
             code = kExitFailed;
             continue;
         }
         const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::problems);
         if (found.problems.empty()) {
-            io.out << name << ": ok\n";
+            io.out << file << ": ok\n";
             continue;
         }
         code = kExitFailed;
-        io.out << name << ": " << found.problems.size() << (found.problems.size() == 1 ? " problem\n" : " problems\n");
+        io.out << file << ": " << found.problems.size() << (found.problems.size() == 1 ? " problem\n" : " problems\n");
         for (const TProblem& problem : found.problems)
             io.out << "  offset " << problem.offset << ": " << problem.text << "\n";
     }

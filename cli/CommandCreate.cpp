@@ -14,8 +14,7 @@ namespace {
 using TBytes = std::vector<std::uint8_t>;
 
 struct TInput {
-    std::string path;   // as given on the command line
-    std::string name;   // for messages
+    std::string path;  // as given on the command line, and so named in messages
     TBytes bytes;
     std::int64_t placedAt = -1;  // offset of its first byte in the Sonpix file
 };
@@ -27,7 +26,7 @@ std::string Locate(const std::vector<const TInput*>& inputs, std::int64_t offset
     for (const TInput* input : inputs) {
         const std::int64_t size = static_cast<std::int64_t>(input->bytes.size());
         if (input->placedAt >= 0 && offset >= input->placedAt && offset < input->placedAt + size)
-            return input->name + " (its byte " + std::to_string(offset - input->placedAt) + ")";
+            return input->path + " (its byte " + std::to_string(offset - input->placedAt) + ")";
     }
     return "a marker";
 }
@@ -54,47 +53,46 @@ std::string CompareWithPlan(const TSonpixInspection& found, const SonpixMarkers&
 }  // namespace
 
 int RunCreate(const TCliArgs& args, TCliStreams& io) {
-    const std::string outName = PathForDisplay(args.output);
     int code = kExitOk;
     const auto fail = [&io, &code](const std::string& who, const std::string& reason) {
         io.err << "sonpix: " << who << ": " << reason << "\n";
         code = kExitFailed;
     };
 
-    TInput picture{args.picture, PathForDisplay(args.picture), {}};
-    TInput sound{args.sound, PathForDisplay(args.sound), {}};
-    TInput makerPicture{args.makerPicture, PathForDisplay(args.makerPicture), {}};
-    TInput text{args.makerText, PathForDisplay(args.makerText), {}};
+    TInput picture{args.picture, {}};
+    TInput sound{args.sound, {}};
+    TInput makerPicture{args.makerPicture, {}};
+    TInput text{args.makerText, {}};
     std::vector<TInput*> given = {&picture, &sound};
     if (!args.makerPicture.empty()) given.push_back(&makerPicture);
     if (!args.makerText.empty()) given.push_back(&text);
     for (TInput* input : given) {
         std::string error;
-        if (!ReadWholeFile(input->path, input->bytes, error)) fail(input->name, "cannot read: " + error);
-        else if (SameFile(input->path, args.output)) fail(outName, "refused: it is also an input file");
+        if (!ReadWholeFile(input->path, input->bytes, error)) fail(input->path, "cannot read: " + error);
+        else if (SameFile(input->path, args.output)) fail(args.output, "refused: it is also an input file");
     }
     if (code != kExitOk) return code;
-    if (!IsFolder(FolderPart(args.output))) return fail(outName, "its folder does not exist"), code;
-    if (!args.force && PathExists(args.output)) return fail(outName, "exists (give --force to replace it)"), code;
+    if (!IsFolder(FolderPart(args.output))) return fail(args.output, "its folder does not exist"), code;
+    if (!args.force && PathExists(args.output)) return fail(args.output, "exists (give --force to replace it)"), code;
 
     // Each input on its own, so that every fault is named at once.
     std::string fault = FindJpegFault(picture.bytes.data(), picture.bytes.size());
-    if (!fault.empty()) fail(picture.name, "the viewer cannot show this picture: " + fault);
+    if (!fault.empty()) fail(picture.path, "the viewer cannot show this picture: " + fault);
     TWavFacts wav;
-    if (!ReadWavFacts(sound.bytes.data(), sound.bytes.size(), wav, fault)) fail(sound.name, fault);
+    if (!ReadWavFacts(sound.bytes.data(), sound.bytes.size(), wav, fault)) fail(sound.path, fault);
     else if (!(fault = FindWavHeaderFault(TWavBytesSource(sound.bytes))).empty())
-        fail(sound.name, "the viewer refuses to play this sound: " + fault);
+        fail(sound.path, "the viewer refuses to play this sound: " + fault);
     const bool withMakerPicture = !args.makerPicture.empty();
     if (withMakerPicture && !(fault = FindJpegFault(makerPicture.bytes.data(), makerPicture.bytes.size())).empty())
-        fail(makerPicture.name, "the viewer cannot show this picture: " + fault);
+        fail(makerPicture.path, "the viewer cannot show this picture: " + fault);
     std::string storedText;
     if (!args.makerText.empty()) {
         const TUtf8Conversion converted =
             Utf8ToCp1251(std::string(text.bytes.begin(), text.bytes.end()));
-        if (!converted.ok) fail(text.name, "at byte " + std::to_string(converted.badOffset) + ": " + converted.reason);
+        if (!converted.ok) fail(text.path, "at byte " + std::to_string(converted.badOffset) + ": " + converted.reason);
         storedText = converted.cp1251;
         if (converted.ok && storedText.empty())
-            io.err << "sonpix: " << text.name << ": the text is empty, so the file gets no maker's text\n";
+            io.err << "sonpix: " << text.path << ": the text is empty, so the file gets no maker's text\n";
     }
     if (code != kExitOk) return code;
 
@@ -135,17 +133,17 @@ int RunCreate(const TCliArgs& args, TCliStreams& io) {
                           Locate(inputs, problem.offset) + ": " + problem.text);
         return code == kExitOk;
     };
-    if (!checkBytes(bytes, outName)) return code;
+    if (!checkBytes(bytes, args.output)) return code;
 
     TPendingFile pending(args.output);
     std::string error;
-    if (!pending.Write(bytes, error)) return fail(outName, "cannot write: " + error), code;
+    if (!pending.Write(bytes, error)) return fail(args.output, "cannot write: " + error), code;
     TBytes written;
     if (!ReadWholeFile(pending.TemporaryPath(), written, error))
-        return fail(outName, "cannot read back the written file: " + error), code;
-    if (written != bytes) return fail(outName, "the written file differs from what was written"), code;
-    if (!checkBytes(written, outName)) return code;
-    if (!pending.Commit(args.force, error)) return fail(outName, "cannot put the file in place: " + error), code;
-    io.out << outName << "\n";
+        return fail(args.output, "cannot read back the written file: " + error), code;
+    if (written != bytes) return fail(args.output, "the written file differs from what was written"), code;
+    if (!checkBytes(written, args.output)) return code;
+    if (!pending.Commit(args.force, error)) return fail(args.output, "cannot put the file in place: " + error), code;
+    io.out << args.output << "\n";
     return kExitOk;
 }

@@ -8,22 +8,21 @@
 
 int RunExtract(const TCliArgs& args, TCliStreams& io) {
     const std::string& file = args.files[0];
-    const std::string name = PathForDisplay(file);
     const auto fail = [&io](const std::string& who, const std::string& reason) {
         io.err << "sonpix: " << who << ": " << reason << "\n";
         return kExitFailed;
     };
     std::vector<std::uint8_t> bytes;
     std::string error;
-    if (!ReadWholeFile(file, bytes, error)) return fail(name, "cannot read: " + error);
+    if (!ReadWholeFile(file, bytes, error)) return fail(file, "cannot read: " + error);
     const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::facts);
-    if (!found.sonpix) return fail(name, "not a Sonpix file (it does not start with \"Tolvy\" 01)");
+    if (!found.sonpix) return fail(file, "not a Sonpix file (it does not start with \"Tolvy\" 01)");
 
     const std::string folder = args.output.empty() ? "." : args.output;
-    if (!IsFolder(folder)) return fail(PathForDisplay(folder), "no such folder");
+    if (!IsFolder(folder)) return fail(folder, "no such folder");
     const std::string stem = SonpixStem(FileNamePart(file));
     const std::string unsafe = UnsafeNameReason(stem);
-    if (!unsafe.empty()) return fail(name, "refused: " + unsafe);
+    if (!unsafe.empty()) return fail(file, "refused: " + unsafe);
 
     // What goes where; every name is checked before anything is written.
     struct TOutput {
@@ -53,15 +52,15 @@ int RunExtract(const TCliArgs& args, TCliStreams& io) {
             }
         }
         const std::string path = JoinPath(folder, output.name);
-        if (SameFile(path, file)) return fail(PathForDisplay(path), "refused: it is the file being extracted");
-        if (!args.force && PathExists(path)) return fail(PathForDisplay(path), "exists (give --force to replace it)");
+        if (SameFile(path, file)) return fail(path, "refused: it is the file being extracted");
+        if (!args.force && PathExists(path)) return fail(path, "exists (give --force to replace it)");
         outputs.push_back({path, std::move(content)});
     }
     for (const TOutput& output : outputs) {
         TPendingFile pending(output.path);
         if (!pending.Write(output.content, error) || !pending.Commit(args.force, error))
-            return fail(PathForDisplay(output.path), "cannot write: " + error);
-        io.out << PathForDisplay(output.path) << "\n";
+            return fail(output.path, "cannot write: " + error);
+        io.out << output.path << "\n";
     }
     return kExitOk;
 }

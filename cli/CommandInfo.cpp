@@ -106,23 +106,22 @@ int RunInfo(const TCliArgs& args, TCliStreams& io) {
     int code = kExitOk;
     std::vector<std::uint8_t> bytes;
     for (const std::string& file : args.files) {
-        const std::string name = PathForDisplay(file);
         std::string error;
         if (!ReadWholeFile(file, bytes, error)) {
-            io.err << "sonpix: " << name << ": cannot read: " << error << "\n";
-            if (args.json) io.out << TJsonObject().Add("file", name).Add("error", error).Text() << "\n";
+            io.err << "sonpix: " << file << ": cannot read: " << error << "\n";
+            if (args.json) io.out << TJsonObject().Add("file", file).Add("error", error).Text() << "\n";
             code = kExitFailed;
             continue;
         }
         const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::facts);
         if (!found.sonpix) {
-            io.err << "sonpix: " << name << ": not a Sonpix file (it does not start with \"Tolvy\" 01)\n";
+            io.err << "sonpix: " << file << ": not a Sonpix file (it does not start with \"Tolvy\" 01)\n";
             code = kExitFailed;
         }
         if (args.json)
-            io.out << JsonFor(name, found) << "\n";
+            io.out << JsonFor(file, found) << "\n";
         else if (found.sonpix)
-            PrintText(name, found, io.out);
+            PrintText(file, found, io.out);
     }
     return code;
 }

@@ -1,14 +1,17 @@
 // Whole-file reading, path pieces and complete-or-nothing file writing, for Linux and Windows.
+// Paths are UTF-8 on both; Windows gets them as UTF-16 through the wide calls, so that any name
+// works whatever the ANSI code page.
 #include "cli/FileAccess.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "cli/Utf16.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,11 +25,11 @@ constexpr char kSeparator = '\\';
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 std::string SystemReason(DWORD code) {
-    char* text = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                             FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string reason = length ? std::string(text, length) : "system error " + std::to_string(code);
+                                        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string reason = length ? Utf16ToUtf8(text, length) : "system error " + std::to_string(code);
     if (text) LocalFree(text);
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
         reason.pop_back();
@@ -92,8 +95,8 @@ std::string TemporaryNameFor(const std::string& finalPath) {
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error) {
     bytes.clear();
 #ifdef _WIN32
-    TFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    TFileHandle file(CreateFileW(Utf8ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) return error = SystemReason(GetLastError()), false;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.Get(), &size)) return error = SystemReason(GetLastError()), false;
@@ -132,7 +135,7 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
 
 bool PathExists(const std::string& path) {
 #ifdef _WIN32
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Utf8ToUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 #else
     struct stat info;
     return ::lstat(path.c_str(), &info) == 0;
@@ -141,7 +144,7 @@ bool PathExists(const std::string& path) {
 
 bool IsFolder(const std::string& path) {
 #ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Utf8ToUtf16(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 #else
     struct stat info;
@@ -168,26 +171,12 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + kSeparator + name;
 }
 
-std::string PathForDisplay(const std::string& path) {
-#ifdef _WIN32
-    const int wide = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    if (wide <= 0) return path;
-    std::wstring text(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), &text[0], wide);
-    const int narrow = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(narrow > 0 ? narrow : 0), '\0');
-    if (narrow > 0) WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &out[0], narrow, nullptr, nullptr);
-    return out;
-#else
-    return path;
-#endif
-}
-
 bool SameFile(const std::string& a, const std::string& b) {
 #ifdef _WIN32
     const auto identify = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-        TFileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        TFileHandle file(CreateFileW(Utf8ToUtf16(path).c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         return file.Valid() && GetFileInformationByHandle(file.Get(), &info);
     };
     BY_HANDLE_FILE_INFORMATION first, second;
@@ -203,14 +192,19 @@ bool SameFile(const std::string& a, const std::string& b) {
 TPendingFile::TPendingFile(const std::string& finalPath) : m_final(finalPath) {}
 
 TPendingFile::~TPendingFile() {
-    if (!m_committed && !m_temporary.empty()) std::remove(m_temporary.c_str());
+    if (m_committed || m_temporary.empty()) return;
+#ifdef _WIN32
+    DeleteFileW(Utf8ToUtf16(m_temporary).c_str());
+#else
+    ::unlink(m_temporary.c_str());
+#endif
 }
 
 bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& error) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = TemporaryNameFor(m_final);
 #ifdef _WIN32
-        TFileHandle file(CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        TFileHandle file(CreateFileW(Utf8ToUtf16(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) {
             if (GetLastError() == ERROR_FILE_EXISTS) continue;
@@ -252,8 +246,8 @@ bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& er
 
 bool TPendingFile::Commit(bool replace, std::string& error) {
 #ifdef _WIN32
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (!MoveFileExA(m_temporary.c_str(), m_final.c_str(), flags)) {
+    if (!MoveFileExW(Utf8ToUtf16(m_temporary).c_str(), Utf8ToUtf16(m_final).c_str(),
+                     MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0))) {
         const DWORD code = GetLastError();
         error = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? "the file exists" : SystemReason(code);
         return false;

@@ -1,5 +1,5 @@
 // The files the tool reads and writes: whole-file reading, path pieces, and new files that appear
-// under their name only once they are complete.
+// under their name only once they are complete. Every path is UTF-8, on Windows too.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -18,9 +18,6 @@ bool SameFile(const std::string& a, const std::string& b);
 std::string FileNamePart(const std::string& path);
 std::string FolderPart(const std::string& path);  // "." when the path has no folder
 std::string JoinPath(const std::string& folder, const std::string& name);
-
-// A path as UTF-8 for messages and JSON (file names are ANSI on Windows).
-std::string PathForDisplay(const std::string& path);
 
 // A new file under a temporary name in the folder of its final name; removed on destruction
 // unless committed, so that no half-written file is ever left under the final name.

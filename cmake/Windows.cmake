@@ -47,6 +47,8 @@ sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_container)
 sonpix_folder_library(sonpix_cli cli sonpix_picture sonpix_container sonpix_sound)
 add_executable(sonpix ${CMAKE_SOURCE_DIR}/cli/main/sonpix.cpp)
 target_link_libraries(sonpix PRIVATE sonpix_cli)
+# Its entry is wmain, so that it gets the command line as UTF-16.
+target_link_options(sonpix PRIVATE -municode)
 
 # The program: app/ holds the main window; the entry point stays out of the library so tests can link it.
 file(GLOB APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/resources/*.rc)

@@ -1,5 +1,6 @@
-// sonpix.exe under Wine: create and check agree, refusals leave no file, and a file made by the
-// tool is shown by the real viewer with its picture, its maker's text and its sound.
+// sonpix.exe under Wine: create and check agree, refusals leave no file, a file made by the tool
+// is shown by the real viewer with its picture, its maker's text and its sound, and names outside
+// the ANSI code page work and come out as UTF-8.
 #include <gtest/gtest.h>
 
 #include "app/ControlIds.h"
@@ -26,21 +27,41 @@ std::string ToolExePath() {
     return viewer.substr(0, viewer.find_last_of('\\') + 1) + "sonpix.exe";
 }
 
-TToolRun RunTool(const std::string& arguments, const std::string& outputFile) {
+// Text in another encoding: the test's own strings are ANSI, the tool's output is UTF-8.
+std::wstring Wide(const std::string& text, UINT codePage) {
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(size > 0 ? size : 0, L'\0');
+    if (size > 0) MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &wide[0], size);
+    return wide;
+}
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string utf8(size > 0 ? size : 0, '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
+
+// Runs the tool with a wide command line (so that any name reaches it), its standard output and
+// error both redirected to outputFile.
+TToolRun RunTool(const std::wstring& arguments, const std::string& outputFile) {
     TToolRun run;
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     UniqueHandle output(CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!output.Valid()) return run;
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = output.Get();
     startup.hStdError = output.Get();
-    std::string commandLine = "\"" + ToolExePath() + "\" " + arguments;
+    std::wstring commandLine = L"\"" + Wide(ToolExePath(), CP_ACP) + L"\" " + arguments;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+    // Without a console: under Wine a console of its own (conhost) holds the redirected handles
+    // for about 0.2 s after the tool has ended, so that the scratch folder could not be removed.
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr, &startup,
                         &process))
         return run;
     UniqueHandle processHandle(process.hProcess), threadHandle(process.hThread);
@@ -49,6 +70,9 @@ TToolRun RunTool(const std::string& arguments, const std::string& outputFile) {
     const auto bytes = ReadBytesFile(outputFile);
     if (bytes) run.out.assign(bytes->begin(), bytes->end());
     return run;
+}
+TToolRun RunTool(const std::string& arguments, const std::string& outputFile) {
+    return RunTool(Wide(arguments, CP_ACP), outputFile);
 }
 
 // "Фотограф Анна" as UTF-8, the text file's encoding, written out byte by byte.
@@ -112,6 +136,37 @@ TEST_F(SonpixTool, CreateAndCheckAgreeAndTheViewerShowsTheFileWithItsPictureText
     EXPECT_TRUE(WaitUntil([] { return !WriteBytesFile(TempFile("Tempsx.wav"), {}) && GetLastError() == ERROR_SHARING_VIOLATION; }, 3000))
         << "the sound is not being played";
     EXPECT_EQ(Viewer().CloseAndWait(kExitTimeoutMs), std::optional<DWORD>(0));
+}
+
+// A file under a wide name, deleted at the end (the scratch folder's removal uses the ANSI calls,
+// which cannot name it).
+struct TWideFile {
+    std::wstring path;
+    ~TWideFile() { DeleteFileW(path.c_str()); }
+};
+
+TEST_F(SonpixTool, MakesChecksAndInspectsFilesNamedOutsideTheAnsiCodePageAndPrintsTheNamesAsUtf8) {
+    const std::string p = m_scratch / "picture.jpg", s = m_scratch / "sound.wav";
+    ASSERT_TRUE(WriteBytesFile(p, SampleJpeg(64, 48, 1)) && WriteBytesFile(s, SampleWav(440)));
+    const auto firstLine = [](const std::string& out) { return out.substr(0, out.find_first_of("\r\n")); };
+    // Greek and Japanese, which Windows-1251 cannot spell, and Cyrillic, which it can.
+    for (const wchar_t* name : {L"Δύση 夕日.sonpix", L"Закат.sonpix"}) {
+        const TWideFile made{Wide(m_scratch.Path(), CP_ACP) + name};
+        const std::wstring quoted = L"\"" + made.path + L"\"";
+        const std::string shown = Utf8(made.path);
+        SCOPED_TRACE(shown);
+        TToolRun run = RunTool(L"create -p " + Wide(Quoted(p), CP_ACP) + L" -s " + Wide(Quoted(s), CP_ACP) + L" -o " +
+                                   quoted, m_scratch / "create.log");
+        EXPECT_EQ(run.exitCode, 0u) << run.out;
+        EXPECT_EQ(firstLine(run.out), shown);
+        EXPECT_NE(GetFileAttributesW(made.path.c_str()), INVALID_FILE_ATTRIBUTES) << shown;
+        run = RunTool(L"check " + quoted, m_scratch / "check.log");
+        EXPECT_EQ(run.exitCode, 0u) << run.out;
+        EXPECT_EQ(firstLine(run.out), shown + ": ok");
+        run = RunTool(L"info " + quoted, m_scratch / "info.log");
+        EXPECT_EQ(run.exitCode, 0u) << run.out;
+        EXPECT_EQ(run.out.rfind(shown + ": Sonpix file, ", 0), 0u) << run.out;
+    }
 }
 
 }  // namespace
