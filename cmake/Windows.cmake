@@ -91,33 +91,86 @@ foreach(dir ${WIN_TEST_DIRS})
   endif()
 endforeach()
 
-# Compressed WAV files made by a real encoder (Debian's sox) at build time, for the sound tests:
-# name, then sox's output options.
-set(SOX_WAVS
-  "ms_adpcm_mono_8000|-r 8000 -c 1 -e ms-adpcm"
-  "ms_adpcm_stereo_22050|-r 22050 -c 2 -e ms-adpcm"
-  "ima_adpcm_mono_11025|-r 11025 -c 1 -e ima-adpcm"
-  "ima_adpcm_stereo_44100|-r 44100 -c 2 -e ima-adpcm"
-  "gsm_mono_8000|-r 8000 -c 1 -e gsm-full-rate"
-  "mu_law_stereo_8000|-r 8000 -c 2 -e u-law"
-  "a_law_mono_22050|-r 22050 -c 1 -e a-law")
+# Sound files as real encoders write them, made at build time for the sound tests, which play
+# every file in the folder: name, encoder, its output options. Each is 0.6 s of a 440 Hz tone.
+# ffmpeg puts a LIST chunk before the data by itself and its nominal 16000 bytes a second into
+# ADPCM headers; its MP3 header declares a byte rate only when a bit rate is given (without one
+# it writes 0, and the wave player plays nothing). Python's wave module writes plain PCM.
+set(ENCODED_WAVS
+  "sox_ms_adpcm_mono_8000|sox|-r 8000 -c 1 -e ms-adpcm"
+  "sox_ms_adpcm_stereo_22050|sox|-r 22050 -c 2 -e ms-adpcm"
+  "sox_ima_adpcm_mono_11025|sox|-r 11025 -c 1 -e ima-adpcm"
+  "sox_ima_adpcm_stereo_44100|sox|-r 44100 -c 2 -e ima-adpcm"
+  "sox_gsm_mono_8000|sox|-r 8000 -c 1 -e gsm-full-rate"
+  "sox_mu_law_stereo_8000|sox|-r 8000 -c 2 -e u-law"
+  "sox_a_law_mono_22050|sox|-r 22050 -c 1 -e a-law"
+  "ffmpeg_adpcm_ms_mono_22050|ffmpeg|-c:a adpcm_ms -ar 22050 -ac 1"
+  "ffmpeg_adpcm_ms_stereo_22050|ffmpeg|-c:a adpcm_ms -ar 22050 -ac 2"
+  "ffmpeg_adpcm_ms_mono_44100|ffmpeg|-c:a adpcm_ms -ar 44100 -ac 1"
+  "ffmpeg_adpcm_ms_stereo_44100|ffmpeg|-c:a adpcm_ms -ar 44100 -ac 2"
+  "ffmpeg_adpcm_ms_mono_8000|ffmpeg|-c:a adpcm_ms -ar 8000 -ac 1"
+  "ffmpeg_adpcm_ima_mono_22050|ffmpeg|-c:a adpcm_ima_wav -ar 22050 -ac 1"
+  "ffmpeg_adpcm_ima_stereo_22050|ffmpeg|-c:a adpcm_ima_wav -ar 22050 -ac 2"
+  "ffmpeg_adpcm_ima_mono_44100|ffmpeg|-c:a adpcm_ima_wav -ar 44100 -ac 1"
+  "ffmpeg_adpcm_ima_stereo_44100|ffmpeg|-c:a adpcm_ima_wav -ar 44100 -ac 2"
+  "ffmpeg_adpcm_ima_mono_8000|ffmpeg|-c:a adpcm_ima_wav -ar 8000 -ac 1"
+  "ffmpeg_pcm_u8_mono_22050|ffmpeg|-c:a pcm_u8 -ar 22050 -ac 1"
+  "ffmpeg_pcm_s16le_stereo_44100|ffmpeg|-c:a pcm_s16le -ar 44100 -ac 2"
+  "ffmpeg_pcm_s24le_stereo_48000|ffmpeg|-c:a pcm_s24le -ar 48000 -ac 2"
+  "ffmpeg_pcm_s32le_mono_44100|ffmpeg|-c:a pcm_s32le -ar 44100 -ac 1"
+  "ffmpeg_pcm_f32le_stereo_44100|ffmpeg|-c:a pcm_f32le -ar 44100 -ac 2"
+  "ffmpeg_pcm_alaw_mono_8000|ffmpeg|-c:a pcm_alaw -ar 8000 -ac 1"
+  "ffmpeg_pcm_mulaw_stereo_22050|ffmpeg|-c:a pcm_mulaw -ar 22050 -ac 2"
+  "ffmpeg_pcm_s16le_6_channels_48000|ffmpeg|-c:a pcm_s16le -ar 48000 -ac 6"
+  "ffmpeg_pcm_s16le_stereo_96000|ffmpeg|-c:a pcm_s16le -ar 96000 -ac 2"
+  "ffmpeg_gsm_ms_mono_8000|ffmpeg|-c:a libgsm_ms -ar 8000 -ac 1"
+  "ffmpeg_mp3_stereo_44100|ffmpeg|-c:a libmp3lame -b:a 128k -ar 44100 -ac 2"
+  "ffmpeg_mp3_mono_22050|ffmpeg|-c:a libmp3lame -b:a 32k -ar 22050 -ac 1"
+  "python_wave_pcm_s16_mono_22050|python3|")
 find_program(SOX_PROGRAM sox)
-if(SOX_PROGRAM AND TARGET win_sound_tests)
-  set(sox_outputs)
-  foreach(entry ${SOX_WAVS})
+find_program(FFMPEG_PROGRAM ffmpeg)
+find_program(PYTHON3_PROGRAM python3)
+set(ENCODED_FFMPEG_ENCODERS "")
+if(FFMPEG_PROGRAM)
+  execute_process(COMMAND ${FFMPEG_PROGRAM} -hide_banner -encoders OUTPUT_VARIABLE ENCODED_FFMPEG_ENCODERS ERROR_QUIET)
+endif()
+if(TARGET win_sound_tests)
+  set(encoded_dir ${CMAKE_BINARY_DIR}/encoded)
+  set(encoded_outputs)
+  foreach(entry ${ENCODED_WAVS})
     string(REPLACE "|" ";" parts "${entry}")
     list(GET parts 0 name)
-    list(GET parts 1 options)
+    list(GET parts 1 encoder)
+    list(LENGTH parts count)
+    set(options "")
+    if(count GREATER 2)
+      list(GET parts 2 options)
+    endif()
     separate_arguments(options UNIX_COMMAND "${options}")
-    set(out ${CMAKE_BINARY_DIR}/sox/${name}.wav)
+    set(out ${encoded_dir}/${name}.wav)
+    # An encoder missing from the machine leaves its files out; the test requires most of them.
+    if(encoder STREQUAL "sox" AND SOX_PROGRAM)
+      set(make ${SOX_PROGRAM} -q -n ${options} ${out} synth 0.6 sine 440 vol 0.5)
+    elseif(encoder STREQUAL "ffmpeg" AND FFMPEG_PROGRAM)
+      list(GET options 1 codec)
+      if(NOT ENCODED_FFMPEG_ENCODERS MATCHES " ${codec} ")
+        continue()
+      endif()
+      set(make ${FFMPEG_PROGRAM} -v error -y -f lavfi -i sine=frequency=440:duration=0.6:sample_rate=48000 ${options} ${out})
+    elseif(encoder STREQUAL "python3" AND PYTHON3_PROGRAM)
+      # One expression: the tone through Python's own wave writer, 16-bit mono at 22050 Hz.
+      set(make ${PYTHON3_PROGRAM} -c "(lambda w, m: (w.setnchannels(1), w.setsampwidth(2), w.setframerate(22050), w.writeframes(b''.join(int(12000 * m.sin(2 * m.pi * 440 * i / 22050)).to_bytes(2, 'little', signed=True) for i in range(13230))), w.close()))(__import__('wave').open(__import__('sys').argv[1], 'wb'), __import__('math'))" ${out})
+    else()
+      continue()
+    endif()
     add_custom_command(OUTPUT ${out}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/sox
-      COMMAND ${SOX_PROGRAM} -q -n ${options} ${out} synth 0.6 sine 440 vol 0.5
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${encoded_dir}
+      COMMAND ${make}
       VERBATIM)
-    list(APPEND sox_outputs ${out})
+    list(APPEND encoded_outputs ${out})
   endforeach()
-  add_custom_target(sox_wavs DEPENDS ${sox_outputs})
-  add_dependencies(win_sound_tests sox_wavs)
+  add_custom_target(encoded_wavs DEPENDS ${encoded_outputs})
+  add_dependencies(win_sound_tests encoded_wavs)
 endif()
 
 # A CMYK picture made by ImageMagick, as print workflows write them, for the picture tests.

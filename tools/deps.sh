@@ -12,7 +12,7 @@ JOBS=$(nproc)
 
 PACKAGES=(wine64 wine fonts-wine g++-mingw-w64-x86-64-posix xvfb cmake ninja-build nasm
           googletest dpkg-dev g++ clang libclang-rt-14-dev pulseaudio pulseaudio-utils
-          xdotool imagemagick x11-utils git ca-certificates locales xz-utils sox libjpeg62-turbo-dev
+          xdotool imagemagick x11-utils git ca-certificates locales xz-utils sox ffmpeg libjpeg62-turbo-dev
           zip unzip shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl)
 
 log() { echo "deps: $*" >&2; }
