@@ -132,6 +132,12 @@ std::string GsmFault(const TWavFormat& f) {
         fault = std::string(kName) + " block of " + N(f.blockAlign) + " bytes cannot be decoded (only 65)";
     if (fault.empty()) fault = ExtensionFault(kName, f, 2);
     if (fault.empty()) fault = SamplesPerBlockFault(kName, f, 320);
+    // The decoder takes only the byte rate rate * 65 / 320, rounded down (measured at 256, 8000,
+    // 22050 and 44100 Hz: one byte more or less and the play fails at once, with nothing heard).
+    const std::uint64_t exact = static_cast<std::uint64_t>(f.sampleRate) * 65 / 320;
+    if (fault.empty() && f.byteRate != exact)
+        fault = std::string(kName) + " byte rate of " + N(f.byteRate) + " is not the " + N(exact) + " bytes a second its blocks carry at " +
+                N(f.sampleRate) + " Hz, the only rate its decoder takes";
     if (fault.empty()) fault = ByteRateFault(kName, f, 320);
     return fault;
 }

@@ -120,6 +120,7 @@ TBytes MsAdpcmExtension(unsigned samplesPerBlock, unsigned coefficients = 7) {
     return e;
 }
 
+// The samples-per-block word alone: the extension of IMA ADPCM and of GSM 6.10.
 TBytes ImaExtension(unsigned samplesPerBlock) {
     TBytes e(2);
     Set16(e, 0, samplesPerBlock);
@@ -166,6 +167,7 @@ std::vector<TWavMutation> WavMutationSet() {
         // Declared byte rates far from the blocks' own: the play buffers still hold little sound.
         {"MS ADPCM as ffmpeg writes it (16000 bytes a second at 8000 Hz)", CodecWav({2, 1, 8000, 16000, 1024, 4, MsAdpcmExtension(2036)}, 4096), V::plays},
         {"IMA ADPCM as ffmpeg writes it (16000 bytes a second at 22050 Hz)", CodecWav({0x11, 1, 22050, 16000, 1024, 4, ImaExtension(2041)}, 4096), V::plays},
+        {"GSM 6.10", CodecWav({0x31, 1, 8000, 1625, 65, 0, ImaExtension(320)}, 65 * 8), V::plays},
         {"IMA ADPCM, byte rate 3 (a block a buffer)", CodecWav({0x11, 1, 8000, 3, 256, 4, ImaExtension(505)}, 2048), V::plays},
         // What MCI refuses by itself.
         {"garbage", garbage, V::rejectedByPlayer},
@@ -200,6 +202,7 @@ std::vector<TWavMutation> WavMutationSet() {
         {"IMA ADPCM stereo, block align 4, longer (hang)", Ima(2, 4, 505, 6400), V::refusedByCheck},
         {"MS ADPCM at 256 Hz, byte rate 4096 (20 s close)", CodecWav({2, 1, 256, 4096, 256, 4, MsAdpcmExtension(500)}, 2048), V::refusedByCheck},
         {"IMA ADPCM, byte rate eight times its blocks'", CodecWav({0x11, 1, 8000, 8 * 4055, 256, 4, ImaExtension(505)}, 2048), V::refusedByCheck},
+        {"GSM 6.10, byte rate one too many (play fails at once)", CodecWav({0x31, 1, 8000, 1626, 65, 0, ImaExtension(320)}, 65 * 8), V::refusedByCheck},
         {"IMA ADPCM, byte rate 2 (empty buffers, play fails at once)", CodecWav({0x11, 1, 8000, 2, 256, 4, ImaExtension(505)}, 2048), V::refusedByCheck},
         {"IMA ADPCM, 0 samples per block", Ima(1, 256, 0), V::refusedByCheck},
         {"IMA ADPCM, samples past the block", Ima(1, 256, 4001), V::refusedByCheck},
