@@ -21,6 +21,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/WavMutations.h"
 
 namespace {
 
@@ -43,33 +44,6 @@ const TBlockFormat kFormats[] = {
     {"GSM 6.10", 0x0031, 65, 320, 0},
 };
 
-void Put16(TBytes& b, unsigned v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(TBytes& b, std::uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
-void Chunk(TBytes& out, const char* tag, const TBytes& body) {
-    out.insert(out.end(), tag, tag + 4);
-    Put32(out, static_cast<std::uint32_t>(body.size()));
-    out.insert(out.end(), body.begin(), body.end());
-    if (body.size() % 2) out.push_back(0);
-}
-
-// The format's extension after cbSize: samples per block, and for MS ADPCM the seven standard
-// coefficient pairs.
-TBytes Extension(const TBlockFormat& f) {
-    TBytes e;
-    Put16(e, f.samplesPerBlock);
-    if (f.tag == 0x0002) {
-        Put16(e, 7);
-        for (const int c : {256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232}) Put16(e, static_cast<unsigned>(c) & 0xFFFF);
-    }
-    return e;
-}
-
 std::size_t BlockCount(const TBlockFormat& f, std::uint32_t rate, double seconds) {
     return static_cast<std::size_t>(seconds * rate / f.samplesPerBlock) + 1;
 }
@@ -77,24 +51,8 @@ std::size_t BlockCount(const TBlockFormat& f, std::uint32_t rate, double seconds
 // A mono file of whole all-zero blocks (silence in each of the three codings) lasting at least
 // the given seconds.
 TBytes BlockWav(const TBlockFormat& f, std::uint32_t rate, std::uint32_t byteRate, double seconds) {
-    const TBytes extension = Extension(f);
-    TBytes fmt;
-    Put16(fmt, f.tag);
-    Put16(fmt, 1);
-    Put32(fmt, rate);
-    Put32(fmt, byteRate);
-    Put16(fmt, f.blockAlign);
-    Put16(fmt, f.bits);
-    Put16(fmt, static_cast<unsigned>(extension.size()));
-    fmt.insert(fmt.end(), extension.begin(), extension.end());
-    const std::size_t blocks = BlockCount(f, rate, seconds);
-    TBytes body = {'W', 'A', 'V', 'E'};
-    Chunk(body, "fmt ", fmt);
-    Chunk(body, "data", TBytes(blocks * f.blockAlign, 0));
-    TBytes out = {'R', 'I', 'F', 'F'};
-    Put32(out, static_cast<std::uint32_t>(body.size()));
-    out.insert(out.end(), body.begin(), body.end());
-    return out;
+    const TBytes extension = f.tag == 0x0002 ? MsAdpcmExtension(f.samplesPerBlock) : ImaExtension(f.samplesPerBlock);
+    return CodecWav({f.tag, 1, rate, byteRate, f.blockAlign, f.bits, extension}, BlockCount(f, rate, seconds) * f.blockAlign);
 }
 
 // A message-only window that records the last MCI notice.

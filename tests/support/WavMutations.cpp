@@ -78,14 +78,7 @@ TBytes ALaw() {
     return b;
 }
 
-// A compressed sound: the format chunk with its extension (cbSize and what follows), then silent
-// data (all-zero blocks decode to silence in both ADPCM forms).
-struct TCodecFormat {
-    unsigned tag, channels;
-    std::uint32_t rate, avg;
-    unsigned align, bits;
-    TBytes extension;  // after cbSize
-};
+}  // namespace
 
 TBytes CodecWav(const TCodecFormat& f, std::size_t dataBytes) {
     TBytes fmt(18);
@@ -109,7 +102,7 @@ TBytes CodecWav(const TCodecFormat& f, std::size_t dataBytes) {
     return b;
 }
 
-TBytes MsAdpcmExtension(unsigned samplesPerBlock, unsigned coefficients = 7) {
+TBytes MsAdpcmExtension(unsigned samplesPerBlock, unsigned coefficients) {
     TBytes e(4);
     Set16(e, 0, samplesPerBlock);
     Set16(e, 2, coefficients);
@@ -120,12 +113,13 @@ TBytes MsAdpcmExtension(unsigned samplesPerBlock, unsigned coefficients = 7) {
     return e;
 }
 
-// The samples-per-block word alone: the extension of IMA ADPCM and of GSM 6.10.
 TBytes ImaExtension(unsigned samplesPerBlock) {
     TBytes e(2);
     Set16(e, 0, samplesPerBlock);
     return e;
 }
+
+namespace {
 
 // Block sizes and samples per block as sox writes them.
 TBytes MsAdpcm(unsigned channels, unsigned samplesPerBlock, std::size_t dataBytes = 2048) {

@@ -102,13 +102,25 @@ TEST(Form, AFormMadeWithItsFrameHasItFromTheStart) {
     EXPECT_EQ(form.BorderStyle(), bsDialog);
 }
 
+// An application object of its own for one test, with its own main form; the shared one comes
+// back at the end.
+class TOwnApplication {
+    struct TSharedBack {
+        TApplication* const shared = Application;
+        ~TSharedBack() { Application = shared; }
+    } m_back;  // declared first, so it runs after the own application is gone
+
+public:
+    TOwnApplication() { App.Initialize(); }
+    TApplication App;
+};
+
 // Minimising the main form takes every shown form off the screen into the program's task-bar
 // entry (the application window); restoring the entry brings back the same forms and no others.
 TEST(Form, MinimisingTheMainFormHidesTheProgramAndRestoringItsEntryBringsItBack) {
-    TApplication* const shared = Application;
+    TOwnApplication application;
+    TApplication& own = application.App;
     {
-        TApplication own;
-        own.Initialize();
         TPlainForm *mainForm = nullptr, *shown = nullptr, *hidden = nullptr;
         own.CreateForm(mainForm);
         own.CreateForm(shown);
@@ -127,16 +139,14 @@ TEST(Form, MinimisingTheMainFormHidesTheProgramAndRestoringItsEntryBringsItBack)
         EXPECT_TRUE(IsWindowVisible(shown->Handle()));
         EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
     }
-    Application = shared;
 }
 
 // A close that arrives while work runs a pass of the queue (as the display step does) still ends
 // the message loop afterwards: the pass hands the quit request on instead of keeping it.
 TEST(Form, CloseDuringAPassOfTheQueueStillEndsTheMessageLoop) {
-    TApplication* const shared = Application;
+    TOwnApplication application;
+    TApplication& own = application.App;
     {
-        TApplication own;
-        own.Initialize();
         TPlainForm* mainForm = nullptr;
         own.CreateForm(mainForm);
         PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
@@ -147,15 +157,13 @@ TEST(Form, CloseDuringAPassOfTheQueueStillEndsTheMessageLoop) {
         own.Run();
         EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     }
-    Application = shared;
 }
 
 // The main form's close ends the message loop; tried on an application of its own.
 TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
-    TApplication* const shared = Application;
+    TOwnApplication application;
+    TApplication& own = application.App;
     {
-        TApplication own;
-        own.Initialize();
         TPlainForm* mainForm = nullptr;
         TPlainForm* other = nullptr;
         own.CreateForm(mainForm);
@@ -169,5 +177,4 @@ TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
         MSG quit;
         EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the loop took its WM_QUIT";
     }
-    Application = shared;
 }
