@@ -244,6 +244,17 @@ std::vector<std::uint32_t> DeclaredRates(double derived, bool wide) {
     return declared;
 }
 
+// Runs row for every format and sample rate, at each declared rate of the wide (close) or the
+// narrow (play to the end) list.
+template <class Row>
+void ForEachCase(const std::vector<std::uint32_t>& rates, bool wide, Row row) {
+    for (const TBlockFormat& f : kFormats)
+        for (std::uint32_t rate : rates) {
+            const double derived = static_cast<double>(rate) * f.blockAlign / f.samplesPerBlock;
+            for (std::uint32_t declared : DeclaredRates(derived, wide)) row(TCase{&f, rate, declared, derived});
+        }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -255,22 +266,12 @@ int main(int argc, char** argv) {
     std::printf("Close after %.1f s of play (files of %.0f s of sound)\n", kPlayBeforeCloseMs / 1000.0, kCloseFileSeconds);
     std::printf("%-9s %6s %8s %8s %8s %8s  %-9s %-11s %7s\n", "format", "rate", "derived", "declared", "ratio", "buffer",
                 "mode@1s", "notice@1s", "close");
-    for (const TBlockFormat& f : kFormats)
-        for (std::uint32_t rate : rates) {
-            const double derived = static_cast<double>(rate) * f.blockAlign / f.samplesPerBlock;
-            for (std::uint32_t declared : DeclaredRates(derived, true))
-                CloseRow({&f, rate, declared, derived}, folder / "close.wav", notices);
-        }
+    ForEachCase(rates, true, [&](const TCase& c) { CloseRow(c, folder / "close.wav", notices); });
 
     std::printf("\nPlay to the end (files of about %.0f s of sound, at least one block)\n", kEndFileSeconds);
     std::printf("%-9s %6s %8s %8s %8s  %-11s %8s %8s %7s\n", "format", "rate", "declared", "ratio", "length", "notice",
                 "took", "took/len", "close");
-    for (const TBlockFormat& f : kFormats)
-        for (std::uint32_t rate : rates) {
-            const double derived = static_cast<double>(rate) * f.blockAlign / f.samplesPerBlock;
-            for (std::uint32_t declared : DeclaredRates(derived, false))
-                EndRow({&f, rate, declared, derived}, folder / "end.wav", notices);
-        }
+    ForEachCase(rates, false, [&](const TCase& c) { EndRow(c, folder / "end.wav", notices); });
     std::printf("\nwhole run: %.0f s\n", Seconds(start));
     return 0;
 }
