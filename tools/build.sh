@@ -5,6 +5,10 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
 which=${1:-all}; shift || true
+case $which in
+    host | win | all) ;;
+    *) echo "usage: tools/build.sh [host|win|all] [ninja targets...]" >&2; exit 2 ;;
+esac
 
 configure() {  # dir, extra cmake args...
     local dir=$1; shift
