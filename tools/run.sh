@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Builds what is needed and starts SonpixViewer under Wine.
-#   tools/run.sh [--screenshot OUT.png [--browse | --about]] [FOLDER|FILE]
+#   tools/run.sh [--screen WxH] [--screenshot OUT.png [--browse] [--about]] [FOLDER|FILE]
 # With no argument the viewer lists the folder of its exe, where sample Sonpix files are made.
 # A FOLDER is listed; a FILE (.sonpix) is opened and shown. With a display ($DISPLAY) the window
 # appears there; without one, or with --screenshot, it runs on a private Xvfb, and --screenshot
 # saves a picture of the screen a few seconds after start-up and ends the viewer. --browse first
 # opens the folder browse dialog from the folder field (Tab to the field, then Alt+Down). With
 # --about the main window's About button is clicked first and the picture is taken while the
-# credits scroll.
-#   tools/run.sh --tour [OUTDIR]
+# credits scroll. --screen WxH sets the size of the private Xvfb screen (default $SONPIX_SCREEN,
+# else 1280x1024); it is not used when the window appears on $DISPLAY.
+#   tools/run.sh [--screen WxH] --tour [OUTDIR]
 # The tour opens the sample folder on a private display and does what a newcomer would, with real
 # mouse clicks and keys: selects entries, replays, opens each window, uses the browse dialog and
 # closes; it saves a screenshot at each step in OUTDIR (default build/tour).
+# Options come before FOLDER|FILE, and OUTDIR, when given, right after --tour. The environment may
+# set BUILD (the build folder, default build), SONPIX_SCREEN, SONPIX_SHOT_DELAY (seconds before a
+# screenshot, default 5) and SONPIX_ABOUT_DELAY (seconds after the About click, default 4).
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
@@ -40,9 +44,10 @@ source "$ROOT/tools/wine.sh"
 [ -n "$TOUR" ] && SCREENSHOT=$TOUR
 if [ -n "${DISPLAY:-}" ] && [ -z "$SCREENSHOT" ]; then wine_start display; else wine_start "${SCREEN%x*}" "${SCREEN#*x}"; fi
 
-# Sample files beside the exe, made once by the project's own generator.
+# Sample files beside the exe, made once by the project's own generator. If it fails, the
+# viewer still starts, on a folder without samples.
 if ! ls "$BUILD"/win/*.sonpix >/dev/null 2>&1; then
-    wine_run 120 "$BUILD/win/make_samples.exe" "$(winepath -w "$BUILD/win")" && touch "$BUILD/win/.samples-made"
+    wine_run 120 "$BUILD/win/make_samples.exe" "$(winepath -w "$BUILD/win")" || true
 fi
 
 ARGS=()
