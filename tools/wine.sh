@@ -3,7 +3,12 @@
 #   wine_start WIDTH HEIGHT   start (or restart with another screen size); WIDTH "display" keeps $DISPLAY
 #   wine_run SECONDS PROG ARGS...   run a Windows program, return its exit code (124 on time-out)
 #   wine_stop
-# Callers set BUILD (the build folder) before sourcing.
+# Callers set BUILD (the build folder) before sourcing. SONPIX_NO_SOUND=1 starts no PulseAudio.
+# It changes the caller's shell: sourcing exports WINEPREFIX (default $BUILD/wineprefix), WINEDEBUG
+# and WINEDLLOVERRIDES; wine_start exports DISPLAY (unless "display") and LOCPATH, and, unless
+# SONPIX_NO_SOUND is set, points HOME and XDG_RUNTIME_DIR into $BUILD/wine-runtime (for
+# PulseAudio) and exports PULSE_SERVER; wine_start also sets an EXIT trap (trap wine_stop EXIT),
+# replacing any the caller had.
 
 : "${BUILD:?BUILD must name the build folder}"
 export WINEPREFIX=${WINEPREFIX:-$BUILD/wineprefix}
@@ -69,8 +74,10 @@ wine_start() {
     wine_stop
     # "display" uses the display the caller already has instead of a private Xvfb.
     if [ "$width" != display ]; then _wine_start_xvfb "$width" "$height" || return 1; fi
-    [ -n "${SONPIX_NO_SOUND:-}" ] || _wine_start_pulse
-    export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+    if [ -z "${SONPIX_NO_SOUND:-}" ]; then
+        _wine_start_pulse
+        export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+    fi
     _wine_prepare_locale
     [ -f "$WINEPREFIX/.sonpix-ready" ] || rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
