@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Writes app/resources/SonpixViewer.ico: the viewer's 32 x 32, 16-colour program icon
-(a framed picture with sky, sun and hill, and a music note), drawn here pixel by pixel."""
+(a framed picture with sky, sun and hill, and a music note), drawn here pixel by pixel.
+Run from the tree's root after changing the drawing: python3 tools/make_icon.py [OUT.ico]
+(default app/resources/SonpixViewer.ico); the same script always writes the same bytes."""
 import struct
 import sys
 
