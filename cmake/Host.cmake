@@ -38,7 +38,6 @@ endforeach()
 
 # The sonpix command-line tool: its library (the platform-free cli/ code and the JPEG check over
 # Debian's libjpeg), the program, and its own test program, which also runs the built program.
-find_package(JPEG REQUIRED)
 file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp)
 set(CLI_SOURCES ${CLI_SOURCES} ${CMAKE_SOURCE_DIR}/picture/JpegHeaderCheck.cpp)
 add_library(sonpix_cli STATIC ${CLI_SOURCES})
