@@ -4,6 +4,7 @@
 #   app -> windows -> controls, picture, sound -> ui -> sys;  container -> sys;  cli -> container,
 #   picture, sound, sys (a command-line program, beside the viewer).
 # Prints each offending line and exits 1 when there is any.
+# No -e: it reports every offending include before deciding the exit code (1 if any, 2 with no tree).
 set -uo pipefail
 ROOT=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$ROOT" || exit 2

@@ -6,6 +6,7 @@
 #   MUTATE_SCRATCH (default /tmp/sonpix-mutate) holds the copy and its builds between runs.
 #   MUTATE_PROGRAM_SECONDS (default 300): a test program still running then counts as failed; a
 #   planted fault may hang it (the longest test program takes about 3 minutes under load).
+# No -e: planted faults fail builds and test programs on purpose; it records each outcome and goes on.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 LIST=${MUTATE_LIST:-$ROOT/tests/mutations/faults.txt}

@@ -4,6 +4,7 @@
 # Ends with one line "N passed, N failed" and a non-zero exit code on any failure.
 #   FUZZ_SECONDS (default 20) bounds the fuzzing run of each of the four fuzz targets.
 #   CORPUS_FILES (default 200) is the number of hostile files the viewer is given in one run.
+# No -e: it counts each failure and goes on, to run and report every test.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}

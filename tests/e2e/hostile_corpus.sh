@@ -2,6 +2,7 @@
 # Runs the hostile corpus through the real viewer under Wine with its exception warnings on, and
 # fails on a crash, a hang, a second error box for one file, or a fault that Wine caught.
 #   CORPUS_FILES=200 (default) or "all" for the whole corpus; BUILD names the build folder.
+# No -e: after a failed or crashed run it must still stop Wine and print the report and fault count.
 set -uo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
