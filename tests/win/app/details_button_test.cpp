@@ -13,7 +13,6 @@
 #include "tests/support/SampleImages.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
-#include "tests/win/app/UnexpectedError.h"
 #include "ui/Application.h"
 #include "windows/Unit3.h"
 

@@ -20,7 +20,7 @@
 #include "tests/support/TestFolder.h"
 #include "tests/support/WavSynth.h"
 #include "ui/Application.h"
-#include "tests/win/app/UnexpectedError.h"
+#include "tests/support/application/ErrorCapture.h"
 #include "ui/GdiObjects.h"
 #include "ui/BitmapLayout.h"
 #include "tests/support/MessagePump.h"
@@ -108,7 +108,6 @@ protected:
         m_ticks = 0;
         m_errors.clear();
         for (const char* name : kTemporaryFiles) DeleteFileQuietly(Temp(name));
-        Application->OnException = [this](const std::exception& error) { m_errors.push_back(error.what()); };
         m_form = Application->Create<TForm1>();
         m_form->FormCreate(m_form);
         TNotifyEvent tick = m_form->Timer1->OnTimer;
@@ -119,7 +118,6 @@ protected:
     }
     void TearDown() override {
         Application->RemoveComponent(m_form).reset();
-        Application->OnException = UnexpectedErrorFails;
         PendingShow = false;
         DeleteFileQuietly(m_sonpix);
         for (const char* name : kTemporaryFiles) DeleteFileQuietly(Temp(name));
@@ -144,7 +142,8 @@ protected:
     }
 
     TForm1* m_form = nullptr;
-    std::vector<std::string> m_errors;
+    TErrorCapture m_capture;  // for the whole test, from before SetUp to after TearDown
+    std::vector<std::string>& m_errors = m_capture.Messages;
     int m_ticks = 0;
     std::string m_sonpix;
 };

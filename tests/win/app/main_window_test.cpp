@@ -10,7 +10,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/support/WindowLayout.h"
 #include "ui/Application.h"
-#include "tests/win/app/UnexpectedError.h"
+#include "tests/support/application/ErrorCapture.h"
 
 namespace {
 // A main window made without its creation handler, destroyed at the end of the test.
@@ -120,12 +120,14 @@ TEST(MainWindow, FolderIsListedWithOrWithoutTrailingBackslashAndSelectionExtract
     // Select "b.c" with the keyboard, as a user would. Its picture is no JPEG: the display
     // reports the decoder's error and leaves the picture hidden.
     std::vector<std::string> errors;
-    Application->OnException = [&](const std::exception& error) { errors.push_back(error.what()); };
-    form->Button1->SetEnabled(false);  // as start-up leaves "Больше"
-    form->ListBox1->SetFocus();
-    SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
-    SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
-    Application->OnException = UnexpectedErrorFails;
+    {
+        TErrorCapture capture;
+        form->Button1->SetEnabled(false);  // as start-up leaves "Больше"
+        form->ListBox1->SetFocus();
+        SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+        SendMessageA(form->ListBox1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+        errors = capture.Messages;
+    }
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[1].rfind("JPEG error #", 0), 0u) << errors[1];
     EXPECT_EQ(form->ListBox1->ItemIndex(), 1);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/application/ErrorCapture.h"
 #include "controls/ThreadedTimer.h"
 #include "controls/TimerThread.h"
 #include "tests/support/MessagePump.h"
@@ -33,15 +34,6 @@ std::unique_ptr<TThreadedTimer> MakeTimer(unsigned interval, bool syncEvent) {
     timer->SetInterval(interval);
     return timer;
 }
-
-// Records the errors the application is asked to report, for the length of one test.
-struct TReports {
-    TReports() {
-        Application->OnException = [this](const std::exception& error) { Messages.push_back(error.what()); };
-    }
-    ~TReports() { Application->OnException = nullptr; }
-    std::vector<std::string> Messages;  // written on the interface thread only
-};
 
 int ProcessThreadCount() {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -143,7 +135,7 @@ class TimerFailure : public testing::TestWithParam<TFailureCase> {};
 TEST_P(TimerFailure, EachFailingTickReportsOnceAndTheTimerGoesOn) {
     for (bool syncEvent : {false, true}) {
         SCOPED_TRACE(syncEvent ? "ticks on the interface thread" : "ticks on the worker");
-        TReports reports;
+        TErrorCapture reports;  // written on the interface thread only
         std::atomic<int> ticks{0};
         auto timer = MakeTimer(5, syncEvent);
         const bool abort = GetParam().abort;

@@ -22,11 +22,6 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM result) {
 }
 }  // namespace
 
-std::vector<std::string>& ReportedErrors() {
-    static std::vector<std::string> errors;
-    return errors;
-}
-
 TShownForm::TShownForm() : m_form(Application->Create<TForm>("TFolderEditTestForm")) {
     m_form->SetBounds(40, 40, 400, 200);
     m_form->Show();

@@ -10,9 +10,6 @@
 #include "controls/SelectFolderDialog.h"
 #include "ui/Form.h"
 
-// Errors that reached the application's error report, in order.
-std::vector<std::string>& ReportedErrors();
-
 // A visible form owned by the application for one test.
 class TShownForm {
 public:

@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "tests/support/application/ErrorCapture.h"
 #include "controls/SelectFolderDialog.h"
 #include "controls/ShortenFolderPath.h"
 #include "tests/support/MessagePump.h"
@@ -39,8 +40,8 @@ std::string TextOf(HWND window) {
 
 class TFolderDialogTest : public testing::Test {
 protected:
-    void SetUp() override { ReportedErrors().clear(); }
     TCurrentFolderKept m_keptFolder;
+    TErrorCapture m_errors;
 };
 
 TEST_F(TFolderDialogTest, WindowAndControlsStandWhereTheyBelong) {
@@ -164,7 +165,7 @@ TEST_F(TFolderDialogTest, InitialFolderDecidesWhereItOpens) {
         EXPECT_EQ(dialog.Directory(), c.opens);
         EXPECT_EQ(CurrentFolderNow(), c.opens);
     }
-    EXPECT_TRUE(ReportedErrors().empty());
+    EXPECT_TRUE(m_errors.Messages.empty());
     SetCurrentDirectoryA("C:\\");
 }
 
@@ -242,11 +243,11 @@ TEST_F(TFolderDialogTest, FolderDeletedWhileShownIsReportedAndTheDialogStaysUsab
                           PressOk});
     EXPECT_TRUE(TSelectFolderDialog::Run(a, result, 0));
     EXPECT_EQ(result, aFolder);
-    ASSERT_EQ(ReportedErrors().size(), 1u);
-    EXPECT_NE(ReportedErrors()[0].find("gone"), std::string::npos) << ReportedErrors()[0];
+    ASSERT_EQ(m_errors.Messages.size(), 1u);
+    EXPECT_NE(m_errors.Messages[0].find("gone"), std::string::npos) << m_errors.Messages[0];
     ASSERT_FALSE(namesAfter.empty());
     EXPECT_EQ(namesAfter.back(), "kept") << "the list is read again without the deleted folder";
-    ReportedErrors().clear();
+    m_errors.Messages.clear();
     SetCurrentDirectoryA("C:\\");
 }
 
@@ -260,7 +261,7 @@ TEST_F(TFolderDialogTest, DriveListOfThisMachine) {
     dialog.ChooseDrive(1);
     EXPECT_EQ(dialog.Directory().substr(0, 3), "Z:\\");
     EXPECT_EQ(SendMessageA(dialog.Item(idDriveList), CB_GETCURSEL, 0, 0), 1);
-    EXPECT_TRUE(ReportedErrors().empty());
+    EXPECT_TRUE(m_errors.Messages.empty());
     SetCurrentDirectoryA("C:\\");
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/application/ErrorCapture.h"
 #include "controls/FolderEdit.h"
 #include "controls/FolderEditGlyph.h"
 #include "sys/ErrorModeGuard.h"
@@ -35,7 +36,6 @@ std::string Describe(const RECT& r) {
 class TFolderFieldTest : public testing::Test {
 protected:
     void SetUp() override {
-        ReportedErrors().clear();
         m_field = m_form->Create<TFolderEdit>();
         m_field->SetBounds(8, 0, 209, 21);
         m_field->SetParent(m_form.Get());
@@ -44,7 +44,7 @@ protected:
         m_b = WithoutBackslash(m_folder.Make("B\\"));
         DrainMessages();
     }
-    void TearDown() override { EXPECT_EQ(ReportedErrors(), std::vector<std::string>{}); }
+    void TearDown() override { EXPECT_EQ(m_errors.Messages, std::vector<std::string>{}); }
 
     // Clicks the field's button with a script driving the dialog it opens.
     int Browse(std::vector<TDialogScript::TStep> steps) {
@@ -61,6 +61,7 @@ protected:
         return buffer;
     }
 
+    TErrorCapture m_errors;  // made before the form, so it outlives what the form reports
     TCurrentFolderKept m_keptFolder;
     TTestFolder m_folder{"folderedit"};
     TShownForm m_form;

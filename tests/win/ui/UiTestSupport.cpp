@@ -10,12 +10,6 @@ TScratchForm::~TScratchForm() {
     Application->RemoveComponent(m_form).reset();
 }
 
-TErrorCapture::TErrorCapture() {
-    Application->OnException = [this](const std::exception& error) { Messages.push_back(error.what()); };
-}
-
-TErrorCapture::~TErrorCapture() { Application->OnException = nullptr; }
-
 namespace {
 BOOL CALLBACK CountChild(HWND, LPARAM counter) {
     ++*reinterpret_cast<int*>(counter);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/application/ErrorCapture.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -20,13 +21,6 @@ private:
     TForm* m_form;
 };
 
-// Installs Application->OnException for its lifetime and records the messages it receives.
-class TErrorCapture {
-public:
-    TErrorCapture();
-    ~TErrorCapture();
-    std::vector<std::string> Messages;
-};
 
 // Every window of this thread: top-level ones, their children, and message-only ones.
 int CountThreadWindows();

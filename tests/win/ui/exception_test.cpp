@@ -127,7 +127,11 @@ TEST(ExceptionBoundary, StandardBoxShowsTextWithFullStopUnderTheApplicationTitle
             Sleep(25);
         }
     });
+    // The real box this time: no handler is installed while it shows.
+    const auto handler = Application->OnException;
+    Application->OnException = nullptr;
     Application->HandleException(std::runtime_error("Something failed"));
+    Application->OnException = handler;
     watcher.join();
     ASSERT_TRUE(found);
     EXPECT_EQ(caption, Application->Title());

@@ -21,17 +21,6 @@ private:
     T* m_form;  // owned through the application's component list until the destructor
 };
 
-// Records the errors the application reports while it lives, instead of showing the box.
-class TReportedErrors {
-public:
-    TReportedErrors() {
-        Application->OnException = [this](const std::exception& error) { Messages.push_back(ErrorBoxText(error.what())); };
-    }
-    ~TReportedErrors() { Application->OnException = nullptr; }
-    // The texts as the standard error box would show them.
-    std::vector<std::string> Messages;
-};
-
 std::string TextOfWindow(HWND window);
 // A click with the mouse's own messages on the middle of a button, as a user's click arrives.
 void ClickButton(HWND button);

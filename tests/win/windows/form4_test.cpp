@@ -3,6 +3,7 @@
 // the error reported and the window left open.
 #include <gtest/gtest.h>
 
+#include "tests/support/application/ErrorCapture.h"
 #include "sys/mysys.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RegistryValues.h"
@@ -75,9 +76,9 @@ TEST_F(FileTypeWindowClick, ARegistryErrorIsShownAndTheWindowStaysOpen) {
         form->RegistryApi = &refusing;
         form->Show();
         DrainMessages();
-        TReportedErrors errors;
+        TErrorCapture errors;
         ClickButton(form->Button1->Handle());
-        EXPECT_EQ(errors.Messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(errors.Shown(), std::vector<std::string>{c.message});
         EXPECT_TRUE(IsWindowVisible(form->Handle()));
         EXPECT_FALSE(ReadStringValue(HKEY_CLASSES_ROOT, ".Sonpix").has_value());
         EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "SonpixFile"));

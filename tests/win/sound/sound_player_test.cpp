@@ -273,8 +273,3 @@ TEST_F(SoundPlayerTest, FilesFromRealEncodersPlayToTheirEnd) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,7 +1,0 @@
-// Test program entry for the extraction tests.
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
