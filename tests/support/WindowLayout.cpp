@@ -2,6 +2,7 @@
 #include "tests/support/WindowLayout.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "app/ControlIds.h"
 
@@ -53,6 +54,18 @@ std::string ToString(const TBounds& b) {
     char text[96];
     std::snprintf(text, sizeof text, "%d, %d, %d x %d", b.left, b.top, b.width, b.height);
     return text;
+}
+
+std::string ToString(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+std::string WindowText(HWND window) {
+    const int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    const int read = static_cast<int>(SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
+    return std::string(buffer.data(), read > 0 ? read : 0);
 }
 
 TBounds BoundsInParent(HWND window) {

@@ -1,5 +1,5 @@
-// Window bounds as tests read them, and the main window's layout table shared by the in-process
-// and the black-box layout tests.
+// Windows as tests read them (bounds, texts), and the main window's layout table shared by the
+// in-process and the black-box layout tests.
 #pragma once
 #include <windows.h>
 
@@ -13,6 +13,10 @@ struct TBounds {
     }
 };
 std::string ToString(const TBounds& b);
+// A rectangle as "left,top,right,bottom".
+std::string ToString(const RECT& r);
+// The text of a window of this process, whatever its length.
+std::string WindowText(HWND window);
 // Outer bounds relative to the client area of the window's parent (the screen for a top-level window).
 TBounds BoundsInParent(HWND window);
 // Outer bounds on the screen.

@@ -26,12 +26,6 @@ private:
     TWindow* m_form;
 };
 
-std::string Text(HWND window) {
-    char buffer[256];
-    const int length = GetWindowTextA(window, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? length : 0);
-}
-
 // What the main window's About button does.
 void ShowAbout(TForm5* form) {
     form->Show();
@@ -42,7 +36,7 @@ void ShowAbout(TForm5* form) {
 TEST(AboutWindow, FrameAndControlsStandAsDesigned) {
     TMadeWindow<TForm5> form;
     HWND window = form->Handle();
-    EXPECT_EQ(Text(window), "About & Help");
+    EXPECT_EQ(WindowText(window), "About & Help");
     EXPECT_EQ(ToString(ScreenBounds(window)), ToString(TBounds{179, 27, 508, 375}));
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -55,7 +49,7 @@ TEST(AboutWindow, FrameAndControlsStandAsDesigned) {
     TScrollingPanel* panel = form->ScrollingPanel1;
     EXPECT_EQ(ToString(BoundsInParent(panel->Handle())), ToString(TBounds{8, 8, 481, 297}));
     EXPECT_EQ(ToString(BoundsInParent(form->Button1->Handle())), ToString(TBounds{216, 312, 75, 25}));
-    EXPECT_EQ(Text(form->Button1->Handle()), "OK");
+    EXPECT_EQ(WindowText(form->Button1->Handle()), "OK");
     EXPECT_EQ(GetNextDlgTabItem(window, nullptr, FALSE), form->Button1->Handle());
     EXPECT_EQ(panel->Font().Color(), clRed);
     EXPECT_EQ(panel->Font().Style(), static_cast<unsigned>(fsBold));
@@ -144,7 +138,7 @@ TEST(AboutWindow, OkAndTheCloseBoxHideTheWindowAndLeaveThePanelRunning) {
 
 TEST(EmptyWindow, Form2IsAnEmptyFrameThatStaysHidden) {
     TMadeWindow<TForm2> form;
-    EXPECT_EQ(Text(form->Handle()), "Form2");
+    EXPECT_EQ(WindowText(form->Handle()), "Form2");
     EXPECT_EQ(ToString(ScreenBounds(form->Handle())), ToString(TBounds{192, 107, 544, 375}));
     EXPECT_EQ(GetWindow(form->Handle(), GW_CHILD), nullptr);
     EXPECT_FALSE(IsWindowVisible(form->Handle()));

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/application/ErrorCapture.h"
 #include "controls/ThreadedTimer.h"
 #include "controls/TimerThread.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/application/ErrorCapture.h"
 #include "tests/win/controls/PanelFixture.h"
 #include "ui/Abort.h"
 #include "ui/Application.h"

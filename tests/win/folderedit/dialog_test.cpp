@@ -4,13 +4,14 @@
 
 #include <thread>
 
-#include "tests/support/application/ErrorCapture.h"
 #include "controls/SelectFolderDialog.h"
 #include "controls/ShortenFolderPath.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/ProcessCounters.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/WindowLayout.h"
+#include "tests/support/application/ErrorCapture.h"
 #include "tests/win/folderedit/FolderEditTestSupport.h"
 #include "ui/Application.h"
 
@@ -27,16 +28,6 @@ RECT BoundsIn(HWND dialog, HWND control) {
     return RECT{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-std::string Describe(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
-std::string TextOf(HWND window) {
-    char buffer[512] = "";
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
-}
 
 class TFolderDialogTest : public testing::Test {
 protected:
@@ -46,10 +37,10 @@ protected:
 
 TEST_F(TFolderDialogTest, WindowAndControlsStandWhereTheyBelong) {
     TSelectFolderDialog dialog(Application);
-    EXPECT_EQ(TextOf(dialog.Handle()), "Select Directory");
+    EXPECT_EQ(WindowText(dialog.Handle()), "Select Directory");
     RECT client;
     GetClientRect(dialog.Handle(), &client);
-    EXPECT_EQ(Describe(client), "0,0,424,255");
+    EXPECT_EQ(ToString(client), "0,0,424,255");
     RECT window;
     GetWindowRect(dialog.Handle(), &window);
     EXPECT_LE(std::abs((window.left + window.right) - GetSystemMetrics(SM_CXSCREEN)), 1) << "centred";
@@ -64,7 +55,7 @@ TEST_F(TFolderDialogTest, WindowAndControlsStandWhereTheyBelong) {
         SCOPED_TRACE(place.id);
         HWND control = dialog.Item(place.id);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(Describe(BoundsIn(dialog.Handle(), control)), Describe(place.bounds));
+        EXPECT_EQ(ToString(BoundsIn(dialog.Handle(), control)), ToString(place.bounds));
     }
     // The folder list is cut to whole 17-pixel items, the file list to 13-pixel ones. The closed
     // drive list asks for 19 pixels (a 13-pixel field); Wine keeps it at least the font's text
@@ -80,21 +71,21 @@ TEST_F(TFolderDialogTest, WindowAndControlsStandWhereTheyBelong) {
     EXPECT_EQ(GetNextDlgTabItem(dialog.Handle(), nullptr, FALSE), dialog.Item(idFolderList)) << "first tab stop";
 
     TSelectFolderDialog withHelp(Application, 7);
-    EXPECT_EQ(Describe(BoundsIn(withHelp.Handle(), withHelp.Item(idOkButton))), "172,224,77,27");
-    EXPECT_EQ(Describe(BoundsIn(withHelp.Handle(), withHelp.Item(idCancelButton))), "256,224,77,27");
-    EXPECT_EQ(Describe(BoundsIn(withHelp.Handle(), withHelp.Item(idHelpButton))), "340,224,77,27");
+    EXPECT_EQ(ToString(BoundsIn(withHelp.Handle(), withHelp.Item(idOkButton))), "172,224,77,27");
+    EXPECT_EQ(ToString(BoundsIn(withHelp.Handle(), withHelp.Item(idCancelButton))), "256,224,77,27");
+    EXPECT_EQ(ToString(BoundsIn(withHelp.Handle(), withHelp.Item(idHelpButton))), "340,224,77,27");
 }
 
 TEST_F(TFolderDialogTest, OtherResolutionsScaleTheWholeWindowAndCentreIt) {
     TSelectFolderDialog dialog(Application, 0, 120);
     RECT client;
     GetClientRect(dialog.Handle(), &client);
-    EXPECT_EQ(Describe(client), "0,0,530,319");
+    EXPECT_EQ(ToString(client), "0,0,530,319");
     RECT window;
     GetWindowRect(dialog.Handle(), &window);
     EXPECT_LE(std::abs((window.left + window.right) - GetSystemMetrics(SM_CXSCREEN)), 1) << "centred";
-    EXPECT_EQ(Describe(BoundsIn(dialog.Handle(), dialog.Item(idOkButton))), "320,280,96,34");
-    EXPECT_EQ(Describe(BoundsIn(dialog.Handle(), dialog.Item(idFolderLabel))), "10,70,83,16");
+    EXPECT_EQ(ToString(BoundsIn(dialog.Handle(), dialog.Item(idOkButton))), "320,280,96,34");
+    EXPECT_EQ(ToString(BoundsIn(dialog.Handle(), dialog.Item(idFolderLabel))), "10,70,83,16");
     EXPECT_EQ(SendMessageA(dialog.Item(idFolderList), LB_GETITEMHEIGHT, 0, 0), 21);
     EXPECT_EQ(dialog.Font().Height(), -14);
 }
@@ -140,7 +131,7 @@ TEST_F(TFolderDialogTest, FolderListShowsTheWayDownTheOpenFolderAndSortedSubFold
         DoubleClickFolder(dialog, "C:\\");
         EXPECT_EQ(dialog.Directory(), "C:\\");
         EXPECT_EQ(dialog.FolderItems()[0].glyph, fgCurrentFolder);
-        EXPECT_EQ(TextOf(dialog.Item(idPathLabel)), "C:\\");
+        EXPECT_EQ(WindowText(dialog.Item(idPathLabel)), "C:\\");
     }
     SetCurrentDirectoryA("C:\\");
     RemoveFolderTree(tree + "\\");
@@ -299,7 +290,7 @@ TEST_F(TFolderDialogTest, PathLabelShortensALongPathToItsWidth) {
     EXPECT_EQ(shown.substr(0, 14), "C:\\...\\a rathe") << shown;
     EXPECT_LT(shown.size(), deep.size());
     EXPECT_EQ(shown.substr(shown.size() - 4), "\\end");
-    EXPECT_EQ(TextOf(dialog.Item(idPathLabel)), deep) << "the label keeps the whole path as its text";
+    EXPECT_EQ(WindowText(dialog.Item(idPathLabel)), deep) << "the label keeps the whole path as its text";
     SetCurrentDirectoryA("C:\\");
 }
 

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string>
 
-#include "tests/support/application/ErrorCapture.h"
 #include "controls/FolderEdit.h"
 #include "controls/FolderEditGlyph.h"
 #include "sys/ErrorModeGuard.h"
@@ -12,6 +11,8 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/WindowLayout.h"
+#include "tests/support/application/ErrorCapture.h"
 #include "tests/win/folderedit/FolderEditTestSupport.h"
 #include "ui/Application.h"
 
@@ -28,10 +29,6 @@ RECT ClientBoundsOf(HWND window) {
     return bounds;
 }
 
-std::string Describe(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
 
 class TFolderFieldTest : public testing::Test {
 protected:
@@ -88,17 +85,17 @@ TEST(ButtonFieldLayoutTest, HostAndTextAreaForEachBorder) {
     for (const TLayoutCase& c : cases) {
         SCOPED_TRACE(c.border);
         const TButtonFieldLayout layout = ButtonFieldLayout(c.border, 209, 21, 21);
-        EXPECT_EQ(Describe(layout.host), Describe(c.host));
-        EXPECT_EQ(Describe(layout.text), Describe(c.text));
+        EXPECT_EQ(ToString(layout.host), ToString(c.host));
+        EXPECT_EQ(ToString(layout.text), ToString(c.text));
     }
 }
 
 TEST_F(TFolderFieldTest, FieldOfTheMainWindowHasItsClientAreaHostAndTextArea) {
     RECT client;
     GetClientRect(m_field->Handle(), &client);
-    EXPECT_EQ(Describe(client), "0,0,205,17");
-    EXPECT_EQ(Describe(ClientBoundsOf(m_field->Host()->Handle())), "184,0,205,17");
-    EXPECT_EQ(Describe(ClientBoundsOf(m_field->Button()->Handle())), "0,0,21,17");
+    EXPECT_EQ(ToString(client), "0,0,205,17");
+    EXPECT_EQ(ToString(ClientBoundsOf(m_field->Host()->Handle())), "184,0,205,17");
+    EXPECT_EQ(ToString(ClientBoundsOf(m_field->Button()->Handle())), "0,0,21,17");
     EXPECT_EQ(m_field->ButtonWidth(), 21);
     EXPECT_TRUE(GetWindowLongA(m_field->Handle(), GWL_STYLE) & ES_MULTILINE);
     EXPECT_TRUE(GetWindowLongA(m_field->Handle(), GWL_STYLE) & ES_OEMCONVERT);
@@ -106,7 +103,7 @@ TEST_F(TFolderFieldTest, FieldOfTheMainWindowHasItsClientAreaHostAndTextArea) {
     // and cuts it to whole lines; its right end stays left of the host.
     RECT text{};
     SendMessageA(m_field->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
-    EXPECT_EQ(Describe(text), "1,1,182,14");
+    EXPECT_EQ(ToString(text), "1,1,182,14");
 }
 
 TEST_F(TFolderFieldTest, HostFollowsTheBorderAndTheHeightNeverFallsBelowTheText) {
@@ -117,7 +114,7 @@ TEST_F(TFolderFieldTest, HostFollowsTheBorderAndTheHeightNeverFallsBelowTheText)
     for (const TCase& c : cases) {
         m_field->SetCtl3D(c.ctl3D);
         m_field->SetHasBorder(c.border);
-        EXPECT_EQ(Describe(ClientBoundsOf(m_field->Host()->Handle())), c.host) << c.ctl3D << c.border;
+        EXPECT_EQ(ToString(ClientBoundsOf(m_field->Host()->Handle())), c.host) << c.ctl3D << c.border;
     }
     m_field->SetHeight(10);
     m_field->SetCtl3D(false);

@@ -31,12 +31,6 @@ int CountThreadWindows() {
     return count;
 }
 
-std::string WindowText(HWND window) {
-    char buffer[1024];
-    const int length = GetWindowTextA(window, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? length : 0);
-}
-
 std::string WindowClass(HWND window) {
     char buffer[256];
     const int length = GetClassNameA(window, buffer, sizeof buffer);

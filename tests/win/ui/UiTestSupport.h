@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WindowLayout.h"
 #include "tests/support/application/ErrorCapture.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -24,6 +25,4 @@ private:
 
 // Every window of this thread: top-level ones, their children, and message-only ones.
 int CountThreadWindows();
-// The text of a window as the platform reports it.
-std::string WindowText(HWND window);
 std::string WindowClass(HWND window);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "UiTestSupport.h"
+#include "tests/support/application/Bitmaps.h"
 #include "tests/support/ProcessCounters.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
@@ -25,13 +26,6 @@ private:
     int m_id;
     std::vector<int>* m_log;
 };
-
-TBitmapHandle MakeBitmap(int width, int height) {
-    HDC screen = GetDC(nullptr);
-    TBitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
 
 // A form with one of every control, as the main window has them. Records the GDI objects the
 // controls own so that the test can see them gone.

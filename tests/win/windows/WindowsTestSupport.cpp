@@ -5,12 +5,6 @@
 
 #include "tests/support/MessagePump.h"
 
-std::string TextOfWindow(HWND window) {
-    const int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    const int read = static_cast<int>(SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
-    return std::string(buffer.data(), read > 0 ? read : 0);
-}
 
 void ClickButton(HWND button) {
     RECT client;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WindowLayout.h"
 #include "ui/Application.h"
 
 // A form made by the application for one test and destroyed at its end.
@@ -21,6 +22,5 @@ private:
     T* m_form;  // owned through the application's component list until the destructor
 };
 
-std::string TextOfWindow(HWND window);
 // A click with the mouse's own messages on the middle of a button, as a user's click arrives.
 void ClickButton(HWND button);

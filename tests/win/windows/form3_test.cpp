@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/MessagePump.h"
+#include "tests/support/application/Bitmaps.h"
 #include "tests/win/windows/WindowsTestSupport.h"
 #include "ui/GdiObjects.h"
 #include "windows/Unit3.h"
@@ -14,12 +15,6 @@ namespace {
 void Fill(TForm3& form, const std::string& makerText) {
     form.Memo1->Clear();
     form.Memo1->AddLine(makerText);
-}
-
-// A plain bitmap of this size, for the picture control.
-TBitmapHandle MakeBitmap(int width, int height) {
-    TClientDC screen(nullptr);
-    return TBitmapHandle(CreateCompatibleBitmap(screen.Get(), width, height));
 }
 
 TEST(AuthorDetailsWindow, TheMemoShowsTheMakersTextUnchangedAndOnlyThat) {
@@ -38,7 +33,7 @@ TEST(AuthorDetailsWindow, TheMemoShowsTheMakersTextUnchangedAndOnlyThat) {
     for (const auto& c : cases) {
         Fill(*form.Get(), c.makerText);
         form->Show();
-        EXPECT_EQ(TextOfWindow(form->Memo1->Handle()), c.shown);
+        EXPECT_EQ(WindowText(form->Memo1->Handle()), c.shown);
         EXPECT_EQ(form->Memo1->Text(), c.shown);
     }
 }
@@ -95,7 +90,7 @@ TEST(AuthorDetailsWindow, OkAndTheCloseBoxHideItAndShowingAgainKeepsTheContent) 
         form->Show();
         DrainMessages();
         EXPECT_TRUE(IsWindowVisible(form->Handle()));
-        EXPECT_EQ(TextOfWindow(form->Memo1->Handle()), shown);
+        EXPECT_EQ(WindowText(form->Memo1->Handle()), shown);
         EXPECT_EQ(form->Image1->Bitmap(), picture);
         EXPECT_EQ(form->Image1->PictureWidth(), 300);
         form->Hide();

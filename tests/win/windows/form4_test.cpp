@@ -3,10 +3,10 @@
 // the error reported and the window left open.
 #include <gtest/gtest.h>
 
-#include "tests/support/application/ErrorCapture.h"
 #include "sys/mysys.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/RegistryValues.h"
+#include "tests/support/application/ErrorCapture.h"
 #include "tests/win/windows/WindowsTestSupport.h"
 #include "windows/Unit4.h"
 
@@ -28,9 +28,9 @@ TEST(FileTypeWindow, ShowsItsTextsByteForByte) {
          "просто кликнув в проводнике по файлу  (должны быть права Администратора)"},
         {"Button1", form->Button1->Handle(), "Зарегестрировать"},
     };
-    for (const auto& t : texts) EXPECT_EQ(TextOfWindow(t.window), t.text) << t.name;
+    for (const auto& t : texts) EXPECT_EQ(WindowText(t.window), t.text) << t.name;
     // "Зарегестрировать" in Windows-1251 bytes, spelt with "е" after "г".
-    EXPECT_EQ(TextOfWindow(form->Button1->Handle()),
+    EXPECT_EQ(WindowText(form->Button1->Handle()),
               "\xC7\xE0\xF0\xE5\xE3\xE5\xF1\xF2\xF0\xE8\xF0\xEE\xE2\xE0\xF2\xFC");
 }
 
