@@ -6,19 +6,12 @@
 #include <vector>
 
 #include "sound/WavCheck.h"
+#include "tests/support/LittleEndian.h"
 
 namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 
-void Put16(TBytes& out, unsigned v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(TBytes& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 struct TFormat {
     unsigned tag = 1, channels = 1;

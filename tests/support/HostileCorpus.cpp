@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "JpegCodec.h"
+#include "LittleEndian.h"
 #include "SampleImages.h"
 #include "WavMutations.h"
 #include "WavSynth.h"
@@ -29,15 +30,6 @@ private:
     std::uint64_t m_state;
 };
 
-void Set16(TBytes& b, std::size_t at, unsigned v) {
-    if (at + 2 > b.size()) return;
-    b[at] = static_cast<std::uint8_t>(v);
-    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void Set32(TBytes& b, std::size_t at, std::uint32_t v) {
-    Set16(b, at, v & 0xFFFF);
-    Set16(b, at + 2, v >> 16);
-}
 
 TBytes Cut(const TBytes& b, std::size_t size) { return TBytes(b.begin(), b.begin() + std::min(size, b.size())); }
 

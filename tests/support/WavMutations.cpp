@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "LittleEndian.h"
 #include "WavSynth.h"
 
 namespace {
@@ -12,14 +13,6 @@ namespace {
 constexpr std::size_t kFmtHeader = 12, kFmtSize = 16, kTag = 20, kChannels = 22, kRate = 24, kAvg = 28,
                       kAlign = 32, kBits = 34, kDataHeader = 36;
 
-void Set16(TBytes& b, std::size_t at, unsigned v) {
-    b[at] = static_cast<std::uint8_t>(v);
-    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
-void Set32(TBytes& b, std::size_t at, std::uint32_t v) {
-    Set16(b, at, v & 0xFFFF);
-    Set16(b, at + 2, v >> 16);
-}
 
 TBytes Tone(int channels = 1, int rate = 22050, int bits = 16) {
     TToneSpec tone;
