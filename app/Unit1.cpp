@@ -14,6 +14,7 @@
 #include "app/ViewerNames.h"
 #include "container/sonpix.h"
 #include "sys/FileSearch.h"
+#include "sys/PathText.h"
 #include "sys/ProgramLaunch.h"
 #include "sys/mysys.h"
 #include "ui/Application.h"

@@ -65,6 +65,9 @@ private:
     void CreateControls();
     // Loads a fitted copy into SharedJpeg and gives the picture control its own copy of it.
     void ShowFittedCopy(TImage& image, const std::string& fittedPath);
+    // Fits the picture file into a box of this size and shows the fitted copy in image; without a
+    // copy (no picture, or none that could be fitted) the image is hidden.
+    void ShowFitted(TImage& image, const std::string& picture, int width, int height);
     // Opens the sound file anew and starts it from its beginning; returns at once.
     void PlaySoundFile(const std::string& path);
 };

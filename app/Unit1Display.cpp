@@ -29,27 +29,24 @@ void TForm1::ShowFittedCopy(TImage& image, const std::string& fittedPath) {
     image.SetBitmap(SharedJpeg->ToBitmap());
 }
 
+void TForm1::ShowFitted(TImage& image, const std::string& picture, int width, int height) {
+    const std::string fitted = GetTempFolder() + kTempFittedFile;
+    FitPictureFile(picture, fitted, width, height);
+    if (FileExists(fitted))
+        ShowFittedCopy(image, fitted);
+    else
+        image.Hide();
+}
+
 void TForm1::ShowCurrentFile() {
     const std::string temp = GetTempFolder();
-    const std::string fitted = temp + kTempFittedFile;
-
     if (WideScreenNow())
-        FitPictureFile(temp + kTempPictureFile, fitted, kWidePictureBoxWidth, kWidePictureBoxHeight);
+        ShowFitted(*Image1, temp + kTempPictureFile, kWidePictureBoxWidth, kWidePictureBoxHeight);
     else
-        FitPictureFile(temp + kTempPictureFile, fitted, kPictureBoxWidth, kPictureBoxHeight);
-    if (FileExists(fitted))
-        ShowFittedCopy(*Image1, fitted);
-    else
-        Image1->Hide();
-
+        ShowFitted(*Image1, temp + kTempPictureFile, kPictureBoxWidth, kPictureBoxHeight);
     // Without a maker's picture Image2 stays as the caller left it (hidden, or the banner).
-    if (FileExists(temp + kTempMakerPictureFile)) {
-        FitPictureFile(temp + kTempMakerPictureFile, fitted, kMakerPictureBoxWidth, kMakerPictureBoxHeight);
-        if (FileExists(fitted))
-            ShowFittedCopy(*Image2, fitted);
-        else
-            Image2->Hide();
-    }
+    if (FileExists(temp + kTempMakerPictureFile))
+        ShowFitted(*Image2, temp + kTempMakerPictureFile, kMakerPictureBoxWidth, kMakerPictureBoxHeight);
 
     // The pictures are painted before the sound is opened. A close request handled in this pass
     // has removed the temporary files and ends the program once this returns: no sound then.
@@ -78,17 +75,10 @@ void TForm1::Button1Click(TObject*) {
     if (!Form3) return;
     Form3->Memo1->Clear();
     Form3->Memo1->AddLine(SonpixMakerText);
-    const std::string temp = GetTempFolder();
-    const std::string makerPicture = temp + kTempMakerPictureFile;
-    const std::string fitted = temp + kTempFittedFile;
-    if (FileExists(makerPicture)) {
-        FitPictureFile(makerPicture, fitted, kDetailsPictureBoxWidth, kDetailsPictureBoxHeight);
-        if (FileExists(fitted))
-            ShowFittedCopy(*Form3->Image1, fitted);
-        else
-            Form3->Image1->Hide();
-    } else {
+    const std::string makerPicture = GetTempFolder() + kTempMakerPictureFile;
+    if (FileExists(makerPicture))
+        ShowFitted(*Form3->Image1, makerPicture, kDetailsPictureBoxWidth, kDetailsPictureBoxHeight);
+    else
         Form3->Image1->Hide();
-    }
     Form3->Show();
 }

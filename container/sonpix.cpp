@@ -9,6 +9,7 @@
 
 #include "SonpixLayout.h"
 #include "sys/FileBytes.h"
+#include "sys/PathText.h"
 #include "sys/SysError.h"
 #include "sys/UniqueHandle.h"
 #include "sys/mysys.h"

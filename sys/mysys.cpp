@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "PathText.h"
+
 std::string AppFolder;
 int FileMode = 2;
 

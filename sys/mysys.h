@@ -1,12 +1,7 @@
-// The module of system helpers: temporary folder, program folder, file-system helpers; program launch
-// and file-type registration come with it.
+// The module of system helpers: temporary folder, program folder, file-system helpers. Program
+// launch, file-type registration and the path and text helpers have headers of their own.
 #pragma once
 #include <string>
-
-#include "FileTypeRegistration.h"
-#include "PathText.h"
-#include "ProgramLaunch.h"
-#include "mystr.h"
 
 // The folder of the running program's file, with one trailing backslash; empty until InitAppFolder.
 extern std::string AppFolder;

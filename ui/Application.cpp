@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "sys/mysys.h"
 #include "ui/AppTitle.h"
 #include "ui/ExceptionBoundary.h"
 #include "ui/Form.h"
@@ -17,12 +18,6 @@ namespace {
 const char kApplicationClass[] = "TApplication";
 const char kSyncClass[] = "TApplicationSync";
 const UINT kRunCallMessage = WM_APP + 1;
-
-std::string ProgramFileName() {
-    char buffer[MAX_PATH * 4];
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    return std::string(buffer, length);
-}
 }  // namespace
 
 std::string ErrorBoxText(const std::string& message) {
@@ -50,7 +45,7 @@ void TApplication::Initialize() {
     if (m_handle) return;
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    m_title = ApplicationTitleFromFileName(ProgramFileName());
+    m_title = ApplicationTitleFromFileName(ProgramFilePath());
     HINSTANCE instance = GetModuleHandleA(nullptr);
     TWindowClass application;
     application.Name = kApplicationClass;

@@ -1,6 +1,7 @@
 // TForm4: the file type registration window's frame, its notice and its button.
 #include "windows/Unit4.h"
 
+#include "sys/FileTypeRegistration.h"
 #include "sys/mysys.h"
 
 TForm4* Form4 = nullptr;

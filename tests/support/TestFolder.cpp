@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "sys/FileSearch.h"
+#include "sys/PathText.h"
 #include "sys/mysys.h"
 
 void RemoveFolderTree(const std::string& folder) {

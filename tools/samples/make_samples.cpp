@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "sys/PathText.h"
 #include "sys/mysys.h"
 #include "tests/support/SampleSet.h"
 #include "tests/support/TestFiles.h"

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "container/sonpix.h"
+#include "sys/PathText.h"
 #include "sys/SysError.h"
 #include "sys/UniqueHandle.h"
 #include "sys/mysys.h"

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "sys/PathText.h"
+#include "sys/ProgramLaunch.h"
 #include "sys/mysys.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "sys/FileTypeRegistration.h"
 #include "sys/mysys.h"
 #include "tests/support/RegistryValues.h"
 #include "tests/support/TestFiles.h"

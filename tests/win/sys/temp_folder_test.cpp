@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "sys/PathText.h"
 #include "sys/mysys.h"
 #include "tests/support/TestFolder.h"
 
