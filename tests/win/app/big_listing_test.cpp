@@ -9,6 +9,7 @@
 
 #include "app/Unit1.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
 #include "ui/Application.h"
@@ -19,30 +20,13 @@ constexpr int kEntries = 3000;
 // How many dark (text) pixels each entry's row of the list shows on the screen, for the rows
 // that fit in the list's client area.
 std::vector<int> DarkPixelsPerRow(HWND list, int rowHeight) {
-    RECT client{};
-    GetClientRect(list, &client);
-    POINT origin{0, 0};
-    ClientToScreen(list, &origin);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    std::vector<int> rows(static_cast<size_t>(client.bottom / rowHeight), 0);
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int y = 0; bits && y < static_cast<int>(rows.size()) * rowHeight; ++y)
-        for (int x = 0; x < client.right; ++x) {
-            const std::uint32_t p = pixels[static_cast<size_t>(y) * client.right + x];
-            if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 300) ++rows[static_cast<size_t>(y / rowHeight)];
+    const TPixels pixels = TPixels::OfScreen(list);
+    std::vector<int> rows(static_cast<size_t>(pixels.Height() / rowHeight), 0);
+    for (int y = 0; y < static_cast<int>(rows.size()) * rowHeight; ++y)
+        for (int x = 0; x < pixels.Width(); ++x) {
+            const TRgb p = pixels.RgbAt(x, y);
+            if (p.r + p.g + p.b < 300) ++rows[static_cast<size_t>(y / rowHeight)];
         }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return rows;
 }
 

@@ -1,35 +1,7 @@
-// Window pixels read back through BitBlt from the window's own device context.
+// Where a colour shows in a window's pixels.
 #include "tests/win/controls/PanelShot.h"
 
 #include <algorithm>
-
-#include "ui/BitmapLayout.h"
-#include "ui/GdiObjects.h"
-
-TPanelShot::TPanelShot(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    m_width = client.right;
-    m_height = client.bottom;
-    const BITMAPINFO info = TopDownBgrInfo(m_width, m_height, 4);
-    void* bits = nullptr;
-    TClientDC source(window);
-    TBitmapHandle bitmap(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    TMemDC memory(source.Get());
-    {
-        TSelectGuard select(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, m_width, m_height, source.Get(), 0, 0, SRCCOPY);
-        GdiFlush();
-    }
-    const auto* p = static_cast<const std::uint32_t*>(bits);
-    if (p) m_pixels.assign(p, p + static_cast<std::size_t>(m_width) * m_height);
-}
-
-COLORREF TPanelShot::At(int x, int y) const {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height || m_pixels.empty()) return CLR_INVALID;
-    const std::uint32_t p = m_pixels[static_cast<std::size_t>(y) * m_width + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
 
 RECT TPanelShot::Extent(COLORREF colour, const RECT& area) const {
     RECT found{m_width, m_height, -1, -1};

@@ -1,4 +1,4 @@
-// The folder field test helpers: shown form, dialog script, drops and painted pixels.
+// The folder field test helpers: shown form, dialog script, drops.
 #include "tests/win/folderedit/FolderEditTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -82,21 +82,6 @@ void DoubleClickFolder(TSelectFolderDialog& dialog, const std::string& name) {
         return;
     }
     ADD_FAILURE() << "no folder item " << name;
-}
-
-TPaintedPixels::TPaintedPixels(const std::function<void(HDC)>& paint, int width, int height)
-    : m_width(width), m_pixels(static_cast<size_t>(width) * height) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    paint(memory);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) m_pixels[static_cast<size_t>(y) * width + x] = GetPixel(memory, x, y);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 std::string CurrentFolderNow() {

@@ -1,5 +1,5 @@
 // Helpers of the folder field tests: a shown form, a script that drives the modal browse dialog
-// from a timer on this thread, and pixels of a painted control.
+// from a timer on this thread.
 #pragma once
 #include <windows.h>
 
@@ -53,16 +53,6 @@ void PressCloseBox(TSelectFolderDialog& dialog);
 // Double-clicks the folder list item that shows name (fails the test when there is none).
 void DoubleClickFolder(TSelectFolderDialog& dialog, const std::string& name);
 
-// The colour of each pixel of a control painted by its own PaintTo into a bitmap.
-class TPaintedPixels {
-public:
-    TPaintedPixels(const std::function<void(HDC)>& paint, int width, int height);
-    COLORREF At(int x, int y) const { return m_pixels[static_cast<size_t>(y) * m_width + x]; }
-
-private:
-    int m_width;
-    std::vector<COLORREF> m_pixels;
-};
 
 // The process's current folder, and a guard that puts it back at the end of a test.
 std::string CurrentFolderNow();

@@ -9,6 +9,7 @@
 #include "sys/ErrorModeGuard.h"
 #include "tests/support/DropFiles.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WindowLayout.h"
@@ -124,18 +125,18 @@ TEST_F(TFolderFieldTest, HostFollowsTheBorderAndTheHeightNeverFallsBelowTheText)
 
 TEST_F(TFolderFieldTest, ButtonShowsTheGlyphRaisedWithItsTwoRepaintedColumns) {
     TEditButton* button = m_field->Button();
-    const TPaintedPixels pixels([&](HDC dc) { button->PaintTo(dc); }, 21, 17);
+    const TPixels pixels = TPixels::OfDrawing(21, 17, [&](HDC dc) { button->PaintTo(dc); });
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-    for (int y = 0; y <= 15; ++y) EXPECT_EQ(pixels.At(0, y), face) << "column 0, row " << y;
-    for (int y = 1; y <= 14; ++y) EXPECT_EQ(pixels.At(1, y), highlight) << "column 1, row " << y;
-    EXPECT_NE(pixels.At(20, 16), face) << "the lower right frame of a raised button";
+    for (int y = 0; y <= 15; ++y) EXPECT_EQ(pixels.ColorAt(0, y), face) << "column 0, row " << y;
+    for (int y = 1; y <= 14; ++y) EXPECT_EQ(pixels.ColorAt(1, y), highlight) << "column 1, row " << y;
+    EXPECT_NE(pixels.ColorAt(20, 16), face) << "the lower right frame of a raised button";
     // The glyph stands at (3, 2): its dark-blue mark, yellow face, black outline; magenta
     // corners show the face.
-    EXPECT_EQ(pixels.At(3 + 6, 2 + 6), RGB(0, 0, 128));
-    EXPECT_EQ(pixels.At(3 + 1, 2 + 4), RGB(255, 255, 0));
-    EXPECT_EQ(pixels.At(3 + 0, 2 + 3), RGB(0, 0, 0));
-    EXPECT_EQ(pixels.At(3 + 13, 2 + 0), face);
+    EXPECT_EQ(pixels.ColorAt(3 + 6, 2 + 6), RGB(0, 0, 128));
+    EXPECT_EQ(pixels.ColorAt(3 + 1, 2 + 4), RGB(255, 255, 0));
+    EXPECT_EQ(pixels.ColorAt(3 + 0, 2 + 3), RGB(0, 0, 0));
+    EXPECT_EQ(pixels.ColorAt(3 + 13, 2 + 0), face);
     int width = 0, height = 0;
     ASSERT_TRUE(ImageList_GetIconSize(FolderEditImages(), &width, &height));
     EXPECT_EQ(width * 100 + height, 1412);
@@ -144,7 +145,7 @@ TEST_F(TFolderFieldTest, ButtonShowsTheGlyphRaisedWithItsTwoRepaintedColumns) {
 }
 
 TEST_F(TFolderFieldTest, LongTextNeverRunsUnderTheButton) {
-    const TPaintedPixels before([&](HDC dc) { m_field->Button()->PaintTo(dc); }, 21, 17);
+    const TPixels before = TPixels::OfDrawing(21, 17, [&](HDC dc) { m_field->Button()->PaintTo(dc); });
     m_field->SetText(std::string(200, 'W'));
     SendMessageA(m_field->Handle(), EM_SETSEL, 200, 200);
     UpdateWindow(m_field->Handle());
@@ -153,7 +154,7 @@ TEST_F(TFolderFieldTest, LongTextNeverRunsUnderTheButton) {
     UpdateWindow(m_field->Handle());
     EXPECT_EQ(GetPixel(dc, 3 + 6, 2 + 6), RGB(0, 0, 128)) << "the glyph is painted over";
     ReleaseDC(m_field->Host()->Handle(), dc);
-    EXPECT_EQ(before.At(9, 8), RGB(0, 0, 128));
+    EXPECT_EQ(before.ColorAt(9, 8), RGB(0, 0, 128));
 }
 
 // --- OnChange -------------------------------------------------------------------------------

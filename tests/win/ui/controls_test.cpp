@@ -8,10 +8,10 @@
 
 #include "UiTestSupport.h"
 #include "ui/Image.h"
-#include "ui/BitmapLayout.h"
 #include "ui/GdiObjects.h"
 #include "ui/ListBox.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/Pixels.h"
 #include "ui/SpeedButton.h"
 #include "ui/StaticText.h"
 #include "ui/Timer.h"
@@ -25,22 +25,6 @@ SIZE CalcText(const TFont& font, const std::string& text, UINT extra = 0) {
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
     return SIZE{rect.right, rect.bottom};
-}
-
-// The pixels of a w x h area drawn by draw(dc), as 32-bit values.
-template <class Draw>
-std::vector<DWORD> Render(int width, int height, Draw draw) {
-    const BITMAPINFO info = TopDownBgrInfo(width, height, 4);
-    void* bits = nullptr;
-    TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    TMemDC dc(nullptr);
-    {
-        TSelectGuard select(dc.Get(), bitmap.Get());
-        draw(dc.Get());
-        GdiFlush();
-    }
-    const DWORD* pixels = static_cast<const DWORD*>(bits);
-    return std::vector<DWORD>(pixels, pixels + width * height);
 }
 
 // The tool tip window of this thread owned by the form, or null.
@@ -153,18 +137,19 @@ TEST(StaticText, AmpersandMarksAnAccessKeyAndTwoShowOne) {
         };
     };
     // Two ampersands show one.
-    EXPECT_EQ(Render(80, 24, drawLabel("A&&B")), Render(80, 24, drawPlain("A&B")));
+    EXPECT_TRUE(TPixels::OfDrawing(80, 24, drawLabel("A&&B")) == TPixels::OfDrawing(80, 24, drawPlain("A&B")));
     // One ampersand is not shown: the same letters, plus an underline under the next one.
-    const std::vector<DWORD> marked = Render(80, 24, drawLabel("&AB"));
-    const std::vector<DWORD> plain = Render(80, 24, drawPlain("AB"));
+    const TPixels marked = TPixels::OfDrawing(80, 24, drawLabel("&AB"));
+    const TPixels plain = TPixels::OfDrawing(80, 24, drawPlain("AB"));
     EXPECT_EQ(label->Width(), CalcText(font, "AB", DT_NOPREFIX).cx + 4);
     const int letterWidth = CalcText(font, "A", DT_NOPREFIX).cx;
     int differing = 0;
-    for (int i = 0; i < 80 * 24; ++i) {
-        if (marked[i] == plain[i]) continue;
-        ++differing;
-        EXPECT_LE(i % 80, letterWidth) << "only the first letter is underlined";
-    }
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 80; ++x) {
+            if (marked.ColorAt(x, y) == plain.ColorAt(x, y)) continue;
+            ++differing;
+            EXPECT_LE(x, letterWidth) << "only the first letter is underlined";
+        }
     EXPECT_GE(differing, letterWidth - 2) << "an underline of the letter's width";
 }
 
@@ -253,17 +238,16 @@ TEST(SpeedButton, GlyphIsDrawnCentredWithItsCornerColourLeftOut) {
         SetPixel(glyphDc.Get(), 0, 0, RGB(0, 0, 255));
     }
     speed->SetGlyph(std::move(glyph));
-    const std::vector<DWORD> pixels = Render(23, 22, [&](HDC dc) { speed->PaintTo(dc); });
-    const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * 23 + x] & 0xFFFFFF; };
+    const TPixels pixels = TPixels::OfDrawing(23, 22, [&](HDC dc) { speed->PaintTo(dc); });
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const DWORD faceBgr = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     // The glyph stands at (4, 3): (23 - 15) / 2 and (22 - 15) / 2.
-    EXPECT_EQ(at(4 + 7, 3 + 7), 0xFF0000u);   // red, in the middle
-    EXPECT_EQ(at(4 + 5, 3 + 5), 0xFF0000u);
-    EXPECT_EQ(at(4, 3), 0x0000FFu);           // the blue pixel
-    EXPECT_EQ(at(4 + 1, 3 + 1), faceBgr);     // magenta left out: the face shows
-    EXPECT_EQ(at(4 + 13, 3 + 13), faceBgr);
-    for (DWORD pixel : pixels) EXPECT_NE(pixel & 0xFFFFFF, 0xFF00FFu);
+    EXPECT_EQ(pixels.ColorAt(4 + 7, 3 + 7), RGB(255, 0, 0));  // red, in the middle
+    EXPECT_EQ(pixels.ColorAt(4 + 5, 3 + 5), RGB(255, 0, 0));
+    EXPECT_EQ(pixels.ColorAt(4, 3), RGB(0, 0, 255));          // the blue pixel
+    EXPECT_EQ(pixels.ColorAt(4 + 1, 3 + 1), face);            // magenta left out: the face shows
+    EXPECT_EQ(pixels.ColorAt(4 + 13, 3 + 13), face);
+    for (int y = 0; y < 22; ++y)
+        for (int x = 0; x < 23; ++x) EXPECT_NE(pixels.ColorAt(x, y), RGB(255, 0, 255));
 }
 
 TEST(SpeedButton, ClicksOnReleaseInsideWithoutTakingTheFocus) {
@@ -336,12 +320,12 @@ TEST(Image, DrawsItsPictureUnscaledCentredOrTopLeft) {
     }
     image->SetBitmap(std::move(picture));
     auto blackArea = [&] {
-        const std::vector<DWORD> pixels =
-            Render(40, 30, [&](HDC dc) { SendMessageA(image->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), 0); });
+        const TPixels pixels = TPixels::OfDrawing(
+            40, 30, [&](HDC dc) { SendMessageA(image->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), 0); });
         RECT box{40, 30, -1, -1};
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 40; ++x)
-                if ((pixels[y * 40 + x] & 0xFFFFFF) == 0) {
+                if (pixels.ColorAt(x, y) == RGB(0, 0, 0)) {
                     box.left = std::min<LONG>(box.left, x);
                     box.top = std::min<LONG>(box.top, y);
                     box.right = std::max<LONG>(box.right, x + 1);
