@@ -3,34 +3,10 @@
 
 #include <vector>
 
-#include "picture/JpegError.h"
+#include "picture/JpegDecompressor.h"
 #include "picture/JpegLimits.h"
-#include "picture/JpegScanCounter.h"
 
 namespace {
-
-// A decompressor whose libjpeg state is destroyed on every way out, the error exit included.
-class TDecompressor {
-public:
-    TDecompressor(const std::uint8_t* data, std::size_t size) {
-        m_info.err = InstallJpegErrorManager(m_error);
-        jpeg_create_decompress(&m_info);
-        m_info.mem->max_memory_to_use = kJpegLibraryMemory;
-        m_info.progress = &m_scans;
-        if (size > kMaxJpegDataSize) throw EJPEG("JPEG file too large");
-        jpeg_mem_src(&m_info, data, static_cast<unsigned long>(size));
-    }
-    ~TDecompressor() { jpeg_destroy_decompress(&m_info); }
-    TDecompressor(const TDecompressor&) = delete;
-    TDecompressor& operator=(const TDecompressor&) = delete;
-
-    jpeg_decompress_struct& Info() { return m_info; }
-
-private:
-    jpeg_error_mgr m_error{};
-    TJpegScanCounter m_scans;
-    jpeg_decompress_struct m_info{};  // owned libjpeg state
-};
 
 // Ink to light: a CMYK pixel as the red, green and blue a print of it reflects. Files with
 // Adobe's marker (all YCCK files and the CMYK files that Adobe's and most other programs write)
@@ -68,9 +44,9 @@ void ReadCmykRows(jpeg_decompress_struct& info, const TBgrTarget& rows, int byte
 }  // namespace
 
 TJpegHeader ReadJpegHeader(const std::uint8_t* data, std::size_t size) {
-    TDecompressor decompressor(data, size);
-    jpeg_decompress_struct& info = decompressor.Info();
-    jpeg_read_header(&info, TRUE);
+    TJpegDecompressor decompressor(data, size);
+    decompressor.ReadHeader();
+    const jpeg_decompress_struct& info = decompressor.Info();
     TJpegHeader header;
     header.width = static_cast<int>(info.image_width);
     header.height = static_cast<int>(info.image_height);
@@ -79,18 +55,13 @@ TJpegHeader ReadJpegHeader(const std::uint8_t* data, std::size_t size) {
 }
 
 void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target) {
-    TDecompressor decompressor(data, size);
+    TJpegDecompressor decompressor(data, size);
     jpeg_decompress_struct& info = decompressor.Info();
-    jpeg_read_header(&info, TRUE);
+    decompressor.ReadHeader();
     CheckJpegPictureSize(info.image_width, info.image_height);
-
-    info.dct_method = JDCT_ISLOW;
-    info.do_fancy_upsampling = TRUE;
-    // The bitmap's own byte order, so that no conversion pass over the picture follows. libjpeg
-    // gives four-colour pictures (CMYK, and YCCK turned into CMYK) only as ink, converted here.
-    const bool fourColour = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-    info.out_color_space = fourColour ? JCS_CMYK : bytesPerPixel == 4 ? JCS_EXT_BGRX : JCS_EXT_BGR;
-    jpeg_start_decompress(&info);
+    // Four-colour pictures come as ink and are turned into light here.
+    const bool fourColour = decompressor.FourColour();
+    decompressor.StartDecode(bytesPerPixel);
 
     const int width = static_cast<int>(info.output_width);
     const int height = static_cast<int>(info.output_height);

@@ -23,11 +23,11 @@ build() {  # target
                        -o "$OUT/marker_search_fuzzer" ;;
     wav_check) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/wav_check_fuzzer.cpp" "$ROOT/sound/WavCheck.cpp" \
                    "$ROOT/sound/WavCodecRules.cpp" -o "$OUT/wav_check_fuzzer" ;;
-    jpeg_limits) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/jpeg_limits_fuzzer.cpp" "$ROOT/picture/JpegDecoder.cpp" \
+    jpeg_limits) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/jpeg_limits_fuzzer.cpp" "$ROOT/picture/JpegDecoder.cpp" "$ROOT/picture/JpegDecompressor.cpp" \
                      "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" "$ROOT/picture/JpegScanCounter.cpp" \
                      -ljpeg -o "$OUT/jpeg_limits_fuzzer" ;;
     sonpix_check) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/sonpix_check_fuzzer.cpp" "$ROOT"/cli/*.cpp \
-                      "$ROOT/picture/JpegHeaderCheck.cpp" "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" "$ROOT/picture/JpegScanCounter.cpp" \
+                      "$ROOT/picture/JpegHeaderCheck.cpp" "$ROOT/picture/JpegDecompressor.cpp" "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" "$ROOT/picture/JpegScanCounter.cpp" \
                       "$ROOT/container/SonpixLayout.cpp" "$ROOT/sound/WavCheck.cpp" "$ROOT/sound/WavCodecRules.cpp" \
                       -ljpeg -o "$OUT/sonpix_check_fuzzer" ;;
     *) echo "unknown fuzz target $1" >&2; return 1 ;;
