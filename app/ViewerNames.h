@@ -1,12 +1,16 @@
 // The viewer's fixed names and numbers: temporary files, fitting boxes, the wide-screen threshold
 // and the main window's title.
 #pragma once
+#include <string>
 
-// Base name of the extraction's outputs in the temporary folder: Tempsx.jpg, Tempsx.wav, Tempsxcop.jpg.
+#include "container/sonpix.h"
+
+// Base name of the extraction's outputs in the temporary folder, and the names the extraction
+// gives them: Tempsx.jpg, Tempsx.wav, Tempsxcop.jpg.
 constexpr char kTempBaseName[] = "Tempsx";
-constexpr char kTempPictureFile[] = "Tempsx.jpg";
-constexpr char kTempSoundFile[] = "Tempsx.wav";
-constexpr char kTempMakerPictureFile[] = "Tempsxcop.jpg";
+inline const std::string kTempPictureFile = std::string(kTempBaseName) + kSonpixPictureSuffix;
+inline const std::string kTempSoundFile = std::string(kTempBaseName) + kSonpixSoundSuffix;
+inline const std::string kTempMakerPictureFile = std::string(kTempBaseName) + kSonpixMakerPictureSuffix;
 // The maker's text was once written here; nothing writes it now, start-up still removes it.
 constexpr char kTempMakerTextFile[] = "Tempsxcop.txt";
 // The fitted copy, removed right after each use.

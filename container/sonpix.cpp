@@ -58,9 +58,9 @@ void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolde
     // One folder only, as passed; it normally exists already, so the result does not matter.
     CreateDirectoryA(TargetFolder.c_str(), nullptr);
     const std::string folder = IncludeTrailingBackslash(TargetFolder);
-    const std::string picturePath = folder + BaseName + ".jpg";
-    const std::string soundPath = folder + BaseName + ".wav";
-    const std::string makerPicturePath = folder + BaseName + "cop.jpg";
+    const std::string picturePath = folder + BaseName + kSonpixPictureSuffix;
+    const std::string soundPath = folder + BaseName + kSonpixSoundSuffix;
+    const std::string makerPicturePath = folder + BaseName + kSonpixMakerPictureSuffix;
     DeleteFileQuietly(picturePath);
     DeleteFileQuietly(soundPath);
     DeleteFileQuietly(makerPicturePath);

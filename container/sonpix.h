@@ -5,6 +5,11 @@
 // The maker's text of the most recent extraction; empty when it found none or stopped early.
 extern std::string SonpixMakerText;
 
+// What ExtractSonpix appends to the base name for each of its three outputs.
+constexpr char kSonpixPictureSuffix[] = ".jpg";
+constexpr char kSonpixSoundSuffix[] = ".wav";
+constexpr char kSonpixMakerPictureSuffix[] = "cop.jpg";
+
 // Deletes the three outputs TargetFolder+BaseName ".jpg", ".wav" and "cop.jpg", then, for a
 // file with a Sonpix header, writes the picture, the sound and (when its marker is there) the
 // maker's picture anew, and returns the maker's text. A source that is missing or not a Sonpix
