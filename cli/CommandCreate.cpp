@@ -99,22 +99,22 @@ int RunCreate(const TCliArgs& args, TCliStreams& io) {
     // The layout: header, picture, separator, sound, then the maker's sections that are there.
     TBytes bytes;
     SonpixMarkers plan;
-    Append(bytes, kSonpixSeparatorBytes, 6);
+    Append(bytes, kSonpixSeparatorBytes, kSonpixHeaderSize);
     picture.placedAt = static_cast<std::int64_t>(bytes.size());
     Append(bytes, picture.bytes.data(), picture.bytes.size());
     plan.separator = static_cast<std::int64_t>(bytes.size());
-    Append(bytes, kSonpixSeparatorBytes, 6);
+    Append(bytes, kSonpixSeparatorBytes, kSonpixHeaderSize);
     sound.placedAt = static_cast<std::int64_t>(bytes.size());
     Append(bytes, sound.bytes.data(), sound.bytes.size());
     if (withMakerPicture) {
         plan.makerPicture = static_cast<std::int64_t>(bytes.size());
-        Append(bytes, kSonpixMakerPictureBytes, 12);
+        Append(bytes, kSonpixMakerPictureBytes, kSonpixMarkerSize);
         makerPicture.placedAt = static_cast<std::int64_t>(bytes.size());
         Append(bytes, makerPicture.bytes.data(), makerPicture.bytes.size());
     }
     if (!storedText.empty()) {
         plan.makerText = static_cast<std::int64_t>(bytes.size());
-        Append(bytes, kSonpixMakerTextBytes, 12);
+        Append(bytes, kSonpixMakerTextBytes, kSonpixMarkerSize);
         text.placedAt = static_cast<std::int64_t>(bytes.size());
         // The text's own offsets in messages are those of the stored Windows-1251 bytes.
         text.bytes.assign(storedText.begin(), storedText.end());

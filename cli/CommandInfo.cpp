@@ -103,25 +103,20 @@ std::string JsonFor(const std::string& name, const TSonpixInspection& found) {
 }  // namespace
 
 int RunInfo(const TCliArgs& args, TCliStreams& io) {
-    int code = kExitOk;
-    std::vector<std::uint8_t> bytes;
-    for (const std::string& file : args.files) {
-        std::string error;
-        if (!ReadWholeFile(file, bytes, error)) {
-            io.err << "sonpix: " << file << ": cannot read: " << error << "\n";
-            if (args.json) io.out << TJsonObject().Add("file", file).Add("error", error).Text() << "\n";
-            code = kExitFailed;
-            continue;
-        }
-        const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::facts);
-        if (!found.sonpix) {
-            io.err << "sonpix: " << file << ": not a Sonpix file (it does not start with \"Tolvy\" 01)\n";
-            code = kExitFailed;
-        }
-        if (args.json)
-            io.out << JsonFor(file, found) << "\n";
-        else if (found.sonpix)
-            PrintText(file, found, io.out);
-    }
-    return code;
+    const auto unreadable = [&](const std::string& file, const std::string& reason) {
+        if (args.json) io.out << TJsonObject().Add("file", file).Add("error", reason).Text() << "\n";
+    };
+    return ForEachFileRead(
+        args, io,
+        [&](const std::string& file, const std::vector<std::uint8_t>& bytes) {
+            const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::facts);
+            if (!found.sonpix)
+                io.err << "sonpix: " << file << ": not a Sonpix file (it does not start with \"Tolvy\" 01)\n";
+            if (args.json)
+                io.out << JsonFor(file, found) << "\n";
+            else if (found.sonpix)
+                PrintText(file, found, io.out);
+            return found.sonpix;
+        },
+        unreadable);
 }

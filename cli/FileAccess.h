@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// Reads a whole file; false with a reason ("No such file or directory", ...) when it cannot.
+// Reads a whole file; false with a reason ("No such file or directory", ...) when it cannot, also
+// when it is 2 GB or larger or shrinks while it is read.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error);
 
 // True when anything (a file, a folder, a link, even a broken one) has this name.

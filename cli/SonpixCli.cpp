@@ -1,5 +1,25 @@
-// Dispatch from the parsed command line to the command.
+// Dispatch from the parsed command line to the command, and the reading of each named file.
 #include "cli/Commands.h"
+
+#include "cli/FileAccess.h"
+
+int ForEachFileRead(const TCliArgs& args, TCliStreams& io,
+                    const std::function<bool(const std::string& file, const std::vector<std::uint8_t>& bytes)>& use,
+                    const std::function<void(const std::string& file, const std::string& reason)>& unreadable) {
+    int code = kExitOk;
+    std::vector<std::uint8_t> bytes;
+    for (const std::string& file : args.files) {
+        std::string reason;
+        if (!ReadWholeFile(file, bytes, reason)) {
+            io.err << "sonpix: " << file << ": cannot read: " << reason << "\n";
+            if (unreadable) unreadable(file, reason);
+            code = kExitFailed;
+        } else if (!use(file, bytes)) {
+            code = kExitFailed;
+        }
+    }
+    return code;
+}
 
 int RunSonpixCli(const std::vector<std::string>& args, TCliStreams& io) {
     const TCliArgs parsed = ParseCliArgs(args);

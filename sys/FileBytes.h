@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-// Files of this size or more are refused: positions and lengths are kept below 2 GiB.
-constexpr std::uint64_t kMaxWholeFileSize = 0x80000000ull;
+#include "sys/FileSizeLimit.h"
 
 // The whole file, read while others may read it but not write it. EFOpenError when it cannot be
 // opened, is 2 GiB or larger, or cannot be read to the end (a file that shrinks while it is read
