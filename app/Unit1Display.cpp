@@ -73,8 +73,7 @@ void TForm1::SpeedButton1Click(TObject*) {
 // them until the next press, whatever is selected meanwhile.
 void TForm1::Button1Click(TObject*) {
     if (!Form3) return;
-    Form3->Memo1->Clear();
-    Form3->Memo1->AddLine(SonpixMakerText);
+    Form3->SetMakerText(SonpixMakerText);
     const std::string makerPicture = GetTempFolder() + kTempMakerPictureFile;
     if (FileExists(makerPicture))
         ShowFitted(*Form3->Image1, makerPicture, kDetailsPictureBoxWidth, kDetailsPictureBoxHeight);

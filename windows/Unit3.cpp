@@ -31,4 +31,9 @@ TForm3::TForm3(TComponent* owner)
     Image1->SetParent(this);
 }
 
+void TForm3::SetMakerText(const std::string& text) {
+    Memo1->Clear();
+    Memo1->AddLine(text);
+}
+
 void TForm3::Button1Click(TObject*) { Hide(); }

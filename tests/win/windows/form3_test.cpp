@@ -11,12 +11,6 @@
 
 namespace {
 
-// What the main window does before it shows the window.
-void Fill(TForm3& form, const std::string& makerText) {
-    form.Memo1->Clear();
-    form.Memo1->AddLine(makerText);
-}
-
 TEST(AuthorDetailsWindow, TheMemoShowsTheMakersTextUnchangedAndOnlyThat) {
     TOwnForm<TForm3> form;
     const struct {
@@ -31,7 +25,7 @@ TEST(AuthorDetailsWindow, TheMemoShowsTheMakersTextUnchangedAndOnlyThat) {
     // Each fill replaces the whole text of the one before; the first one comes before the
     // window's first show, when its controls have no windows yet.
     for (const auto& c : cases) {
-        Fill(*form.Get(), c.makerText);
+        form->SetMakerText(c.makerText);
         form->Show();
         EXPECT_EQ(WindowText(form->Memo1->Handle()), c.shown);
         EXPECT_EQ(form->Memo1->Text(), c.shown);
@@ -43,7 +37,7 @@ TEST(AuthorDetailsWindow, ALongTextScrollsDownwardsAndItsLongLinesWrap) {
     std::string text;
     for (int line = 1; line <= 40; ++line) text += "Строка " + std::to_string(line) + "\r\n";
     const std::string longLine(400, 'W');
-    Fill(*form.Get(), text + longLine);
+    form->SetMakerText(text + longLine);
     form->Show();
     DrainMessages();
     HWND memo = form->Memo1->Handle();
@@ -69,7 +63,7 @@ TEST(AuthorDetailsWindow, ALongTextScrollsDownwardsAndItsLongLinesWrap) {
 TEST(AuthorDetailsWindow, OkAndTheCloseBoxHideItAndShowingAgainKeepsTheContent) {
     TOwnForm<TForm3> form;
     const std::string shown = "Мария\r\n";
-    Fill(*form.Get(), "Мария");
+    form->SetMakerText("Мария");
     form->Image1->SetBitmap(MakeBitmap(300, 200));
     const HBITMAP picture = form->Image1->Bitmap();
     const struct {
