@@ -178,7 +178,7 @@ void TForm1::ApplyWideLayout() {
     ListBox1->SetHeight(540);
 }
 
-void TForm1::DirectoryEdit1Change(TObject*) {
+void TForm1::ListFolder() {
     const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
@@ -192,7 +192,7 @@ void TForm1::DirectoryEdit1Change(TObject*) {
     ListBox1->ReplaceItems(names);
 }
 
-void TForm1::ListBox1Click(TObject*) {
+void TForm1::OpenSelectedEntry() {
     Button1->SetEnabled(true);
     Image1->Hide();
     Image2->Hide();
@@ -210,17 +210,17 @@ void TForm1::ListBox1Click(TObject*) {
     ShowCurrentFile();
 }
 
-void TForm1::Timer1Timer(TObject*) {
+void TForm1::ShowPendingFile() {
     if (!PendingShow) return;
     PendingShow = false;
     ShowCurrentFile();
 }
 
-void TForm1::SpeedButton2Click(TObject*) {
+void TForm1::ShowFileTypeWindow() {
     if (Form4) Form4->Show();
 }
 
-void TForm1::SpeedButton3Click(TObject*) {
+void TForm1::ShowAbout() {
     if (!Form5) return;
     // Shown (not modal) and brought to the front first; then the credits start to scroll, or go
     // on where they are when they still scroll.
@@ -228,7 +228,7 @@ void TForm1::SpeedButton3Click(TObject*) {
     Form5->ScrollingPanel1->SetActive(true);
 }
 
-void TForm1::SpeedButton4Click(TObject*) {
+void TForm1::StartCreator() {
     const std::string creator = AppFolder + kCreatorProgram;
     // A creator that cannot be started is named in the error box, and the viewer goes on as it
     // was, its sound still playing.
@@ -251,3 +251,10 @@ void TForm1::WMClose() {
     }
     TForm::WMClose();
 }
+
+void TForm1::DirectoryEdit1Change(TObject*) { ListFolder(); }
+void TForm1::ListBox1Click(TObject*) { OpenSelectedEntry(); }
+void TForm1::Timer1Timer(TObject*) { ShowPendingFile(); }
+void TForm1::SpeedButton2Click(TObject*) { ShowFileTypeWindow(); }
+void TForm1::SpeedButton3Click(TObject*) { ShowAbout(); }
+void TForm1::SpeedButton4Click(TObject*) { StartCreator(); }

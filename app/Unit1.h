@@ -52,6 +52,24 @@ public:
     void SpeedButton3Click(TObject* Sender);
     void SpeedButton4Click(TObject* Sender);
     void Timer1Timer(TObject* Sender);
+
+    // What the handlers above do, by name.
+    // Lists the Sonpix files of the folder in the folder field.
+    void ListFolder();
+    // Extracts the selected entry's file, shows it and plays its sound.
+    void OpenSelectedEntry();
+    // Shows the file named on the command line, once, after start-up.
+    void ShowPendingFile();
+    // Shows the window that registers the file type.
+    void ShowFileTypeWindow();
+    // Shows About and starts its credits.
+    void ShowAbout();
+    // Starts the creator program and ends the viewer; reports a creator that cannot start.
+    void StartCreator();
+    // Plays the current file's sound again from its start.
+    void ReplaySound();
+    // Fills the author details window with the current file's maker and shows it.
+    void ShowAuthorDetails();
     // Shows the extracted current file: pictures fitted into Image1 and Image2, then the sound.
     void ShowCurrentFile();
     // The larger layout for screens at least 1024 pixels wide.

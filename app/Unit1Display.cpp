@@ -64,14 +64,14 @@ void TForm1::PlaySoundFile(const std::string& path) {
     SoundPlayer1->Play();
 }
 
-void TForm1::SpeedButton1Click(TObject*) {
+void TForm1::ReplaySound() {
     const std::string sound = GetTempFolder() + kTempSoundFile;
     if (FileExists(sound)) PlaySoundFile(sound);
 }
 
 // The author details window shows the maker's text and picture of the file current now; it keeps
 // them until the next press, whatever is selected meanwhile.
-void TForm1::Button1Click(TObject*) {
+void TForm1::ShowAuthorDetails() {
     if (!Form3) return;
     Form3->SetMakerText(SonpixMakerText);
     const std::string makerPicture = GetTempFolder() + kTempMakerPictureFile;
@@ -81,3 +81,6 @@ void TForm1::Button1Click(TObject*) {
         Form3->Image1->Hide();
     Form3->Show();
 }
+
+void TForm1::SpeedButton1Click(TObject*) { ReplaySound(); }
+void TForm1::Button1Click(TObject*) { ShowAuthorDetails(); }
