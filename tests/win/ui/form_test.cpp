@@ -102,8 +102,8 @@ TEST(Form, AFormMadeWithItsFrameHasItFromTheStart) {
     EXPECT_EQ(form.BorderStyle(), bsDialog);
 }
 
-// An application object of its own for one test, with its own main form; the shared one comes
-// back at the end.
+// An application object of its own for one test (its first form is its main form); the shared
+// one comes back at the end.
 class TOwnApplication {
     struct TSharedBack {
         TApplication* const shared = Application;
@@ -120,25 +120,23 @@ public:
 TEST(Form, MinimisingTheMainFormHidesTheProgramAndRestoringItsEntryBringsItBack) {
     TOwnApplication application;
     TApplication& own = application.App;
-    {
-        TPlainForm *mainForm = nullptr, *shown = nullptr, *hidden = nullptr;
-        own.CreateForm(mainForm);
-        own.CreateForm(shown);
-        own.CreateForm(hidden);
-        mainForm->Show();
-        shown->Show();
-        ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);  // as the message loop's start does
-        SendMessageA(mainForm->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        EXPECT_TRUE(IsIconic(own.Handle()));
-        EXPECT_FALSE(IsWindowVisible(mainForm->Handle()));
-        EXPECT_FALSE(IsWindowVisible(shown->Handle()));
-        SendMessageA(own.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
-        EXPECT_FALSE(IsIconic(own.Handle()));
-        EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
-        EXPECT_FALSE(IsIconic(mainForm->Handle()));
-        EXPECT_TRUE(IsWindowVisible(shown->Handle()));
-        EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
-    }
+    TPlainForm *mainForm = nullptr, *shown = nullptr, *hidden = nullptr;
+    own.CreateForm(mainForm);
+    own.CreateForm(shown);
+    own.CreateForm(hidden);
+    mainForm->Show();
+    shown->Show();
+    ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);  // as the message loop's start does
+    SendMessageA(mainForm->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(own.Handle()));
+    EXPECT_FALSE(IsWindowVisible(mainForm->Handle()));
+    EXPECT_FALSE(IsWindowVisible(shown->Handle()));
+    SendMessageA(own.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(own.Handle()));
+    EXPECT_TRUE(IsWindowVisible(mainForm->Handle()));
+    EXPECT_FALSE(IsIconic(mainForm->Handle()));
+    EXPECT_TRUE(IsWindowVisible(shown->Handle()));
+    EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
 }
 
 // A close that arrives while work runs a pass of the queue (as the display step does) still ends
@@ -146,35 +144,31 @@ TEST(Form, MinimisingTheMainFormHidesTheProgramAndRestoringItsEntryBringsItBack)
 TEST(Form, CloseDuringAPassOfTheQueueStillEndsTheMessageLoop) {
     TOwnApplication application;
     TApplication& own = application.App;
-    {
-        TPlainForm* mainForm = nullptr;
-        own.CreateForm(mainForm);
-        PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
-        own.ProcessMessages();
-        EXPECT_TRUE(own.Terminated());
-        MSG quit;
-        ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the pass kept the quit request";
-        own.Run();
-        EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-    }
+    TPlainForm* mainForm = nullptr;
+    own.CreateForm(mainForm);
+    PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
+    own.ProcessMessages();
+    EXPECT_TRUE(own.Terminated());
+    MSG quit;
+    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the pass kept the quit request";
+    own.Run();
+    EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
 }
 
 // The main form's close ends the message loop; tried on an application of its own.
 TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
     TOwnApplication application;
     TApplication& own = application.App;
-    {
-        TPlainForm* mainForm = nullptr;
-        TPlainForm* other = nullptr;
-        own.CreateForm(mainForm);
-        own.CreateForm(other);
-        EXPECT_EQ(own.MainForm(), mainForm);
-        PostMessageA(other->Handle(), WM_CLOSE, 0, 0);
-        PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
-        own.Run();
-        EXPECT_TRUE(own.Terminated());
-        EXPECT_FALSE(IsWindowVisible(other->Handle()));
-        MSG quit;
-        EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the loop took its WM_QUIT";
-    }
+    TPlainForm* mainForm = nullptr;
+    TPlainForm* other = nullptr;
+    own.CreateForm(mainForm);
+    own.CreateForm(other);
+    EXPECT_EQ(own.MainForm(), mainForm);
+    PostMessageA(other->Handle(), WM_CLOSE, 0, 0);
+    PostMessageA(mainForm->Handle(), WM_CLOSE, 0, 0);
+    own.Run();
+    EXPECT_TRUE(own.Terminated());
+    EXPECT_FALSE(IsWindowVisible(other->Handle()));
+    MSG quit;
+    EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the loop took its WM_QUIT";
 }
