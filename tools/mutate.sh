@@ -34,14 +34,10 @@ ln -sfn "$ROOT/.cache" "$TREE/.cache"
 echo "mutate: first build of the copy"
 "$TREE/tools/build.sh" all >/dev/null || { echo "mutate: the unchanged tree does not build"; exit 1; }
 source "$TREE/tools/wine.sh"
+# A program passed when its GoogleTest report exists and counts no failure or error
+# (gtest_report_passed): a program that crashes may still end with code 0 under Wine.
+source "$ROOT/tools/lib/gtest_reports.sh"
 SCREEN=""
-
-# Whether a GoogleTest XML report exists and counts no failure or error. A program that crashes
-# may still end with code 0 under Wine, so the report, not the exit code, says it passed.
-report_passed() {  # xml
-    [ -s "$1" ] || return 1
-    ! grep -m1 -o '<testsuites [^>]*' "$1" | grep -qE ' (failures|errors)="[1-9]'
-}
 
 # Runs one test program of the copy; 0 when all its tests pass. Windows programs run on every
 # screen they have tests for, like tools/test.sh does.
@@ -49,19 +45,19 @@ run_program() {  # name
     local name=$1 exe screens screen xml=$SCRATCH/report.xml
     rm -f "$xml"
     if [ -x "$BUILD/host/$name" ]; then  # host_tests, cli_tests
-        "$BUILD/host/$name" --gtest_output=xml:"$xml" >/dev/null 2>&1 && report_passed "$xml"; return
+        "$BUILD/host/$name" --gtest_output=xml:"$xml" >/dev/null 2>&1 && gtest_report_passed "$xml"; return
     fi
     exe=$BUILD/win/$name.exe
     [ -f "$exe" ] || { echo "mutate: no program $name" >&2; return 2; }
     [ "$SCREEN" = 1280x1024 ] || { wine_start 1280 1024 >/dev/null && SCREEN=1280x1024; }
     wine_run "$PROGRAM_SECONDS" "$exe" --gtest_filter='-*_At*' --gtest_output=xml:"$(winepath -w "$xml" 2>/dev/null)" >/dev/null 2>&1
-    report_passed "$xml" || return 1
-    screens=$(wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*' | sort -u | sed 's/_At//')
+    gtest_report_passed "$xml" || return 1
+    screens=$(gtest_screens "$exe")
     for screen in $screens; do
         wine_start "${screen%x*}" "${screen#*x}" >/dev/null && SCREEN=$screen
         rm -f "$xml"
         wine_run "$PROGRAM_SECONDS" "$exe" --gtest_filter="*_At$screen*" --gtest_output=xml:"$(winepath -w "$xml" 2>/dev/null)" >/dev/null 2>&1
-        report_passed "$xml" || return 1
+        gtest_report_passed "$xml" || return 1
     done
     return 0
 }

@@ -18,18 +18,15 @@ mkdir -p "$BUILD"
 "$ROOT/tools/build.sh" all || { echo "build failed"; echo "0 passed, 1 failed"; exit 1; }
 rm -rf "$RESULTS"; mkdir -p "$RESULTS"
 
+source "$ROOT/tools/lib/gtest_reports.sh"
+
 # Adds the counts of a GoogleTest XML report; a missing report (crash, time-out) is one failure.
 count_report() {  # name, xml, exit code
-    local name=$1 xml=$2 rc=$3 tests failures errors
-    if [ ! -s "$xml" ]; then
+    local name=$1 xml=$2 rc=$3 counts tests failures errors disabled skipped
+    if ! counts=$(gtest_report_counts "$xml"); then
         FAILED=$((FAILED + 1)); FAILED_NAMES+=("$name (exit $rc, no report)"); return
     fi
-    tests=$(grep -m1 -o '<testsuites [^>]*' "$xml" | grep -o ' tests="[0-9]*"' | grep -o '[0-9]*')
-    failures=$(grep -m1 -o '<testsuites [^>]*' "$xml" | grep -o ' failures="[0-9]*"' | grep -o '[0-9]*')
-    errors=$(grep -m1 -o '<testsuites [^>]*' "$xml" | grep -o ' errors="[0-9]*"' | grep -o '[0-9]*')
-    local disabled skipped
-    disabled=$(grep -c '<testcase [^>]*status="notrun"' "$xml")
-    skipped=$(grep -c '<skipped' "$xml")
+    read -r tests failures errors disabled skipped <<<"$counts"
     local bad=$((failures + errors))
     PASSED=$((PASSED + tests - bad - disabled - skipped))
     FAILED=$((FAILED + bad))
@@ -87,7 +84,7 @@ WIN_TESTS=("$BUILD"/win/win_*_tests.exe)
 run_windows_tests 1280x1024 "-*_At*" "${WIN_TESTS[@]}"
 declare -A SCREEN_TESTS=()
 for exe in "${WIN_TESTS[@]}"; do
-    for screen in $(wine_run 120 "$exe" --gtest_list_tests 2>/dev/null | grep -o '_At[0-9]*x[0-9]*' | sort -u | sed 's/_At//'); do
+    for screen in $(gtest_screens "$exe"); do
         SCREEN_TESTS[$screen]+="$exe "
     done
 done
