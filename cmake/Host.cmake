@@ -68,3 +68,8 @@ target_link_libraries(sonpix_cli_bench PRIVATE JPEG::JPEG)
 target_include_directories(sonpix_cli_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(sonpix_cli_bench PRIVATE -O2)
 add_dependencies(sonpix_cli_bench sonpix)
+
+option(SONPIX_FUZZ "Also define the libFuzzer targets of cmake/Fuzz.cmake (clang only; tools/fuzz.sh sets it)" OFF)
+if(SONPIX_FUZZ)
+  include(cmake/Fuzz.cmake)
+endif()

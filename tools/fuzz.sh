@@ -1,37 +1,33 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each of them for a bounded time.
+# Builds the libFuzzer targets (cmake/Fuzz.cmake) with clang and runs each of them for a bounded time.
 #   tools/fuzz.sh [SECONDS] [TARGET...]   targets (default: all):
 #     marker_search  the fast marker search against the plain one
 #     wav_check      the WAV header check
 #     jpeg_limits    JPEG header reading, the size limit and the scan and work limits
 #     sonpix_check   the sonpix tool's full check (libjpeg included) on arbitrary bytes
 # Each target keeps its corpus in build/fuzz/<target>; seeds come from sox and ImageMagick.
+# The programs are built in build/fuzz-cmake (configured with -DSONPIX_FUZZ=ON), its log in build.log there.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
 OUT=$BUILD/fuzz
+PROGRAMS=$BUILD/fuzz-cmake
 SECONDS_EACH=${1:-60}
 shift || true
+ALL_TARGETS=(marker_search wav_check jpeg_limits sonpix_check)
 TARGETS=("$@")
-[ ${#TARGETS[@]} -gt 0 ] || TARGETS=(marker_search wav_check jpeg_limits sonpix_check)
-FLAGS=(-std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$ROOT")
+[ ${#TARGETS[@]} -gt 0 ] || TARGETS=("${ALL_TARGETS[@]}")
 mkdir -p "$OUT"
 
 build() {  # target
-    case $1 in
-    marker_search) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/marker_search_fuzzer.cpp" "$ROOT/container/SonpixLayout.cpp" \
-                       -o "$OUT/marker_search_fuzzer" ;;
-    wav_check) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/wav_check_fuzzer.cpp" "$ROOT/sound/WavCheck.cpp" \
-                   "$ROOT/sound/WavCodecRules.cpp" -o "$OUT/wav_check_fuzzer" ;;
-    jpeg_limits) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/jpeg_limits_fuzzer.cpp" "$ROOT/picture/JpegDecoder.cpp" "$ROOT/picture/JpegDecompressor.cpp" \
-                     "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" "$ROOT/picture/JpegScanCounter.cpp" \
-                     -ljpeg -o "$OUT/jpeg_limits_fuzzer" ;;
-    sonpix_check) clang++ "${FLAGS[@]}" "$ROOT/tests/host/fuzz/sonpix_check_fuzzer.cpp" "$ROOT"/cli/*.cpp \
-                      "$ROOT/picture/JpegHeaderCheck.cpp" "$ROOT/picture/JpegDecompressor.cpp" "$ROOT/picture/JpegError.cpp" "$ROOT/picture/JpegLimits.cpp" "$ROOT/picture/JpegScanCounter.cpp" \
-                      "$ROOT/container/SonpixLayout.cpp" "$ROOT/sound/WavCheck.cpp" "$ROOT/sound/WavCodecRules.cpp" \
-                      -ljpeg -o "$OUT/sonpix_check_fuzzer" ;;
+    case " ${ALL_TARGETS[*]} " in
+    *" $1 "*) ;;
     *) echo "unknown fuzz target $1" >&2; return 1 ;;
     esac
+    # Debug adds nothing to Fuzz.cmake's own flags (-O1 -g, sanitizers).
+    [ -f "$PROGRAMS/build.ninja" ] || CC=clang CXX=clang++ cmake -S "$ROOT" -B "$PROGRAMS" -G Ninja -Wno-dev \
+        -DSONPIX_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    ninja -C "$PROGRAMS" "$1_fuzzer" >"$PROGRAMS/build.log" 2>&1 || { tail -n 60 "$PROGRAMS/build.log"; return 1; }
 }
 
 seed() {  # target, corpus folder
@@ -61,6 +57,6 @@ for target in "${TARGETS[@]}"; do
     dict=()
     case $target in marker_search|sonpix_check) dict=(-dict="$ROOT/tests/host/fuzz/sonpix.dict") ;; esac
     echo "== $target for $SECONDS_EACH s"
-    "$OUT/${target}_fuzzer" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=3072 \
+    "$PROGRAMS/${target}_fuzzer" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -rss_limit_mb=3072 \
         -artifact_prefix="$OUT/${target}-" "${dict[@]}" "$corpus"
 done
