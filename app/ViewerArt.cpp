@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "ui/BitmapLayout.h"
+#include "sys/BitmapLayout.h"
 
 const char kMakerCredit[] = "Мастерская Сонпик";
 

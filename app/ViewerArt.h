@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 
 const int kGlyphSize = 15;
 const int kBannerWidth = 287;

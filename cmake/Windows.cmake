@@ -31,14 +31,14 @@ function(sonpix_folder_library name folder)
 endfunction()
 
 # One library per folder; each links only the folders below it, so the link lines are the
-# layering: app -> windows -> controls, picture, sound -> ui -> sys; container -> sys.
-sonpix_folder_library(sonpix_sys sys kernel32 user32 shell32 advapi32)
+# layering: app -> windows -> controls -> ui -> sys; windows -> picture, sound -> sys; container -> sys.
+sonpix_folder_library(sonpix_sys sys kernel32 user32 gdi32 shell32 advapi32)
 sonpix_folder_library(sonpix_container container sonpix_sys)
 sonpix_folder_library(sonpix_ui ui sonpix_sys user32 gdi32 comctl32 shell32)
-sonpix_folder_library(sonpix_picture picture sonpix_ui jpeg_static)
-sonpix_folder_library(sonpix_sound sound sonpix_ui winmm)
+sonpix_folder_library(sonpix_picture picture sonpix_sys jpeg_static)
+sonpix_folder_library(sonpix_sound sound sonpix_sys winmm)
 sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)
-sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_picture sonpix_sound)
+sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_picture sonpix_sound sonpix_ui)
 sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_container)
 
 # The sonpix command-line tool, a console program: cli/ over the container's search, the viewer's

@@ -2,7 +2,7 @@
 // list and one per drive type for the drive list, 16 x 15 pixels each, transparent where they
 // have the colour of their bottom-left pixel.
 #pragma once
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 
 enum TFolderDialogGlyph {
     fgOpenFolder,     // the root and the folders on the way down ("OPENFOLDER")

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 
 constexpr char kFolderEditBitmapName[] = "FOLDEREDITBMP";
 constexpr int kFolderEditGlyphWidth = 14;

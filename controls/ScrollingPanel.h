@@ -12,8 +12,8 @@
 #include "controls/ScrollLayout.h"
 #include "controls/ThreadedTimer.h"
 #include "sys/CriticalSection.h"
+#include "sys/GdiObjects.h"
 #include "ui/CustomPanel.h"
-#include "ui/GdiObjects.h"
 #include "ui/Strings.h"
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

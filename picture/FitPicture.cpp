@@ -4,9 +4,9 @@
 #include <windows.h>
 
 #include "picture/FitScale.h"
-#include "sys/mysys.h"
-#include "ui/GdiObjects.h"
 #include "picture/JpegImage.h"
+#include "sys/GdiObjects.h"
+#include "sys/mysys.h"
 
 void FitPictureFile(const std::string& Source, const std::string& Target, int MaxWidth, int MaxHeight) {
     if (!FileExists(Source)) return;

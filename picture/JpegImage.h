@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/GdiObjects.h"
 #include "picture/JpegError.h"
 #include "picture/JpegPixels.h"
+#include "sys/GdiObjects.h"
 
 // Holds either the bytes of a loaded JPEG file (decoded only when drawn, converted or saved) or
 // the pixels taken over from a bitmap. Copying copies the data, so a picture control that takes a

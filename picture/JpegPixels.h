@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "picture/JpegLimits.h"
-#include "ui/BitmapLayout.h"
+#include "sys/BitmapLayout.h"
 
 // Blue-green-red pixel rows of 3 or 4 bytes per pixel, top row first, each BgrStride bytes long:
 // the memory layout of a top-down bitmap. Copies copy the pixels.

@@ -5,7 +5,6 @@
 #include "sound/WavFileSource.h"
 #include "sys/PathText.h"
 #include "sys/mystr.h"
-#include "ui/WindowClass.h"
 
 namespace {
 
@@ -49,36 +48,17 @@ void PinWaveDriver() {
 
 }  // namespace
 
-TSoundPlayer::TSoundPlayer() {
-    TWindowClass windowClass;
-    windowClass.Name = kWindowClass;
-    windowClass.Procedure = &TSoundPlayer::WindowProc;
-    if (!EnsureWindowClass(windowClass)) throw EMCIDeviceError("Cannot register the sound player's window class");
-    // A message-only window: invisible, and never among the top-level windows others enumerate.
-    m_window.Reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   GetModuleHandleA(nullptr), this));
+TSoundPlayer::TSoundPlayer() : m_window(kWindowClass, MM_MCINOTIFY, [this](WPARAM value, LPARAM device) {
+    m_lastNotifyValue = value;
+    m_lastNotifyDevice = static_cast<MCIDEVICEID>(device);
+    ++m_notifyCount;
+}) {
     if (!m_window) throw EMCIDeviceError("Cannot create the sound player's window");
 }
 
 TSoundPlayer::~TSoundPlayer() {
     if (IsOpen()) SendClose(MCI_WAIT);
     // Notices still queued for the window are dropped with it (m_window goes next).
-}
-
-LRESULT CALLBACK TSoundPlayer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* player = reinterpret_cast<TSoundPlayer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (message == MM_MCINOTIFY && player) {
-        player->m_lastNotifyValue = wParam;
-        player->m_lastNotifyDevice = static_cast<MCIDEVICEID>(lParam);
-        ++player->m_notifyCount;
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 DWORD TSoundPlayer::TakeNotifyFlag() {

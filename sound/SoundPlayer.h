@@ -7,7 +7,7 @@
 #include <string>
 
 #include "sound/MciLibrary.h"
-#include "sys/UniqueWindow.h"
+#include "sys/MessageWindow.h"
 
 // An MCI device could not be opened or used; what() is the platform's text for the error.
 class EMCIDeviceError : public std::runtime_error {
@@ -66,7 +66,6 @@ public:
     HWND Handle() const { return m_window.Get(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     DWORD TakeNotifyFlag();
     bool StatusItem(DWORD item, DWORD_PTR& value) const;
     MCIERROR SendClose(DWORD flags);
@@ -82,5 +81,5 @@ private:
     unsigned m_notifyCount = 0;
     // winmm, loaded at the first command; mutable because reading the mode is a command too.
     mutable TMciLibrary m_mci;
-    UniqueWindow m_window;  // the notice window, destroyed after the device is closed
+    TMessageWindow m_window;  // the notice window, destroyed after the device is closed
 };

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "sys/WindowClass.h"
 #include "sys/mysys.h"
 #include "ui/AppTitle.h"
 #include "ui/ExceptionBoundary.h"
 #include "ui/Form.h"
-#include "ui/WindowClass.h"
 
 TApplication* Application = nullptr;
 
@@ -36,7 +36,7 @@ TApplication::~TApplication() {
     // Forms go first, newest first, while the application window that owns them still exists.
     DestroyComponents();
     m_mainForm = nullptr;
-    m_syncWindow.Reset();
+    m_syncWindow.reset();
     m_handle.Reset();
     if (Application == this) Application = nullptr;
 }
@@ -53,10 +53,6 @@ void TApplication::Initialize() {
     application.Cursor = ArrowCursor();
     application.Icon = LoadIconA(instance, "MAINICON");
     EnsureWindowClass(application);
-    TWindowClass sync;
-    sync.Name = kSyncClass;
-    sync.Procedure = &SyncWndProc;
-    EnsureWindowClass(sync);
     // Without owner and of no size: it owns every form, so only it is a top-level window of its
     // own. It stays hidden until the message loop starts and shows it as the task-bar entry.
     m_handle.Reset(CreateWindowExA(0, kApplicationClass, m_title.c_str(),
@@ -64,7 +60,9 @@ void TApplication::Initialize() {
                                    GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                                    nullptr, nullptr, instance, nullptr));
     if (!m_handle) throw std::runtime_error("Error creating window TApplication");
-    m_syncWindow.Reset(CreateWindowExA(0, kSyncClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
+    // Runs the calls other threads hand over (Synchronize), in this thread's message loop.
+    m_syncWindow.emplace(kSyncClass, kRunCallMessage,
+                         [](WPARAM, LPARAM call) { GuardedRun(*reinterpret_cast<const std::function<void()>*>(call)); });
 }
 
 void TApplication::FormCreated(TForm* form) {
@@ -169,17 +167,11 @@ void TApplication::ReportException(const std::exception& error) {
 }
 
 void TApplication::Synchronize(const std::function<void()>& call) {
-    if (GetCurrentThreadId() == m_threadId || !m_syncWindow) {
+    if (GetCurrentThreadId() == m_threadId || !m_syncWindow || !*m_syncWindow) {
         GuardedRun(call);
         return;
     }
-    SendMessageA(m_syncWindow.Get(), kRunCallMessage, 0, reinterpret_cast<LPARAM>(&call));
-}
-
-LRESULT CALLBACK TApplication::SyncWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != kRunCallMessage) return DefWindowProcA(window, message, wParam, lParam);
-    GuardedRun(*reinterpret_cast<const std::function<void()>*>(lParam));
-    return 0;
+    SendMessageA(m_syncWindow->Get(), kRunCallMessage, 0, reinterpret_cast<LPARAM>(&call));
 }
 
 void TApplication::Minimize() {

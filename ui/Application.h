@@ -7,9 +7,11 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "sys/MessageWindow.h"
 #include "sys/UniqueWindow.h"
 #include "ui/Classes.h"
 
@@ -66,10 +68,9 @@ private:
     void ShowError(const std::exception& error);
     void ActivateLastForm();
     static LRESULT CALLBACK ApplicationWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SyncWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UniqueWindow m_handle;      // the unowned application window of no size: the task-bar entry
-    UniqueWindow m_syncWindow;  // message-only window that runs handed-over calls
+    std::optional<TMessageWindow> m_syncWindow;  // runs handed-over calls; made by Initialize
     DWORD m_threadId = 0;
     std::string m_title;
     TForm* m_mainForm = nullptr;  // owned through the component list

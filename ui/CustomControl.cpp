@@ -1,7 +1,7 @@
 // Painting of self-drawn controls.
 #include "ui/CustomControl.h"
 
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 
 LRESULT TCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 
 // A colour: an RGB value, or a system colour index with the high bit set (resolved at use).
 using TColor = unsigned int;

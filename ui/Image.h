@@ -1,7 +1,7 @@
 // TImage: a picture box that holds a bitmap of its own and draws it at the bitmap's own size,
 // centred or at the top left, never scaled.
 #pragma once
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 #include "ui/CustomControl.h"
 
 class TImage : public TCustomControl {

@@ -1,7 +1,7 @@
 // TSpeedButton: a glyph button that never takes the keyboard focus. It is pressed while the left
 // mouse button is held over it and clicks on release; BM_CLICK clicks it too.
 #pragma once
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 #include "ui/CustomControl.h"
 
 class TSpeedButton : public TCustomControl {

@@ -1,7 +1,7 @@
 // TStaticText: a window of this layer that draws its caption with DrawTextA and sizes itself.
 #include "ui/StaticText.h"
 
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 
 namespace {
 const UINT kTextFormat = DT_LEFT | DT_EXPANDTABS;  // line breaks kept, '&' handled as access key

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "sys/UniqueWindow.h"
+#include "sys/MessageWindow.h"
 #include "ui/Classes.h"
 
 class TTimer : public TComponent {
@@ -20,10 +20,10 @@ public:
 
 private:
     void UpdateTimer();
-    static LRESULT CALLBACK TimerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Tick();
 
     unsigned m_interval = 1000;
     bool m_enabled = true;
     bool m_running = false;   // SetTimer is in force
-    UniqueWindow m_window;  // message-only window that receives WM_TIMER
+    TMessageWindow m_window;  // receives WM_TIMER
 };

@@ -1,7 +1,7 @@
 // Drawing a bitmap with one colour left out, through a mask, in plain GDI.
 #include "ui/TransparentDraw.h"
 
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 
 // Copies the picture with every pixel of the transparent colour left out, through a one-bit mask
 // (white where the glyph is transparent): the face stays where the mask is white, the picture

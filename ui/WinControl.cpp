@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "sys/WindowClass.h"
 #include "ui/ExceptionBoundary.h"
-#include "ui/WindowClass.h"
 
 namespace {
 // The window property that marks a standard control hooked by this layer (see FromHandle).

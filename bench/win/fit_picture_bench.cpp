@@ -9,12 +9,12 @@
 
 #include <jpeglib.h>
 
-#include "picture/FitPicture.h"
-#include "ui/GdiObjects.h"
-#include "picture/JpegDecoder.h"
-#include "sys/FileBytes.h"
-#include "picture/JpegPixels.h"
 #include "bench/common/BenchCommon.h"
+#include "picture/FitPicture.h"
+#include "picture/JpegDecoder.h"
+#include "picture/JpegPixels.h"
+#include "sys/FileBytes.h"
+#include "sys/GdiObjects.h"
 #include "sys/mysys.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"

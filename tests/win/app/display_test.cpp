@@ -11,19 +11,19 @@
 
 #include "app/Unit1.h"
 #include "container/sonpix.h"
+#include "sys/BitmapLayout.h"
+#include "sys/GdiObjects.h"
 #include "sys/mysys.h"
+#include "tests/support/Colours.h"
 #include "tests/support/JpegCodec.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
-#include "tests/support/Colours.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WavSynth.h"
-#include "ui/Application.h"
 #include "tests/support/application/ErrorCapture.h"
-#include "ui/GdiObjects.h"
-#include "ui/BitmapLayout.h"
-#include "tests/support/MessagePump.h"
+#include "ui/Application.h"
 
 namespace {
 

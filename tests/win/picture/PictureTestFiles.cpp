@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "ui/GdiObjects.h"
 #include "picture/JpegPixels.h"
+#include "sys/GdiObjects.h"
 #include "tests/support/TestFiles.h"
 
 std::string WriteJpeg(const TScratchFolder& folder, const std::string& name, const TRgbImage& image,

@@ -3,7 +3,7 @@
 
 #include "PictureTestFiles.h"
 #include "picture/FitPicture.h"
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 #include "picture/JpegImage.h"
 #include "sys/SysError.h"
 #include "tests/support/TestFiles.h"

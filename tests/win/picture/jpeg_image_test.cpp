@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PictureTestFiles.h"
-#include "ui/GdiObjects.h"
+#include "sys/GdiObjects.h"
 #include "picture/JpegImage.h"
 #include "tests/support/TestFiles.h"
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "UiTestSupport.h"
-#include "ui/Image.h"
-#include "ui/GdiObjects.h"
-#include "ui/ListBox.h"
+#include "sys/GdiObjects.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/Pixels.h"
+#include "ui/Image.h"
+#include "ui/ListBox.h"
 #include "ui/SpeedButton.h"
 #include "ui/StaticText.h"
 #include "ui/Timer.h"

@@ -3,10 +3,10 @@
 // without losing the content.
 #include <gtest/gtest.h>
 
+#include "sys/GdiObjects.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/application/Bitmaps.h"
 #include "tests/win/windows/WindowsTestSupport.h"
-#include "ui/GdiObjects.h"
 #include "windows/Unit3.h"
 
 namespace {

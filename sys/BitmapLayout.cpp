@@ -1,5 +1,5 @@
 // Row sizes and headers of top-down 24-bit and 32-bit bitmaps.
-#include "ui/BitmapLayout.h"
+#include "sys/BitmapLayout.h"
 
 std::size_t BgrStride(int width, int bytesPerPixel) {
     return (static_cast<std::size_t>(width) * bytesPerPixel + 3) & ~static_cast<std::size_t>(3);

@@ -1,5 +1,5 @@
 // Window-class registration for the layer's own classes and copies of standard ones.
-#include "ui/WindowClass.h"
+#include "sys/WindowClass.h"
 
 namespace {
 bool Registered(HINSTANCE instance, const char* name) {
