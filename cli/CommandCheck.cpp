@@ -1,6 +1,6 @@
 // sonpix check: "ok", or each reason the viewer would not show the file as its maker meant it.
+#include "authoring/SonpixAudit.h"
 #include "cli/Commands.h"
-#include "cli/SonpixAudit.h"
 
 int RunCheck(const TCliArgs& args, TCliStreams& io) {
     return ForEachFileRead(args, io, [&](const std::string& file, const std::vector<std::uint8_t>& bytes) {

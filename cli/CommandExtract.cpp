@@ -1,10 +1,10 @@
 // sonpix extract: writes the sections of one file into a folder, never over an existing file
 // unless asked, and never outside that folder.
+#include "authoring/Cp1251.h"
+#include "authoring/FileAccess.h"
+#include "authoring/SonpixAudit.h"
 #include "cli/Commands.h"
-#include "cli/Cp1251.h"
-#include "cli/FileAccess.h"
 #include "cli/OutputNames.h"
-#include "cli/SonpixAudit.h"
 
 int RunExtract(const TCliArgs& args, TCliStreams& io) {
     const std::string& file = args.files[0];

@@ -1,11 +1,11 @@
 // sonpix info: where each section lies and what it holds, as text or as one JSON object per file.
 #include <cstdio>
 
+#include "authoring/Cp1251.h"
+#include "authoring/FileAccess.h"
+#include "authoring/SonpixAudit.h"
 #include "cli/Commands.h"
-#include "cli/Cp1251.h"
-#include "cli/FileAccess.h"
 #include "cli/Json.h"
-#include "cli/SonpixAudit.h"
 
 namespace {
 

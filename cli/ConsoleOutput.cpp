@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "cli/Utf16.h"
+#include "authoring/Utf16.h"
 
 namespace {
 

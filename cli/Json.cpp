@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "cli/Cp1251.h"
+#include "authoring/Cp1251.h"
 
 std::string JsonQuoted(const std::string& utf8) {
     std::string out = "\"";

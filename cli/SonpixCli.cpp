@@ -1,7 +1,7 @@
 // Dispatch from the parsed command line to the command, and the reading of each named file.
 #include "cli/Commands.h"
 
-#include "cli/FileAccess.h"
+#include "authoring/FileAccess.h"
 
 int ForEachFileRead(const TCliArgs& args, TCliStreams& io,
                     const std::function<bool(const std::string& file, const std::vector<std::uint8_t>& bytes)>& use,

@@ -36,9 +36,10 @@ foreach(src ${HOST_BENCH_SOURCES})
   target_compile_options(${name} PRIVATE -O2)
 endforeach()
 
-# The sonpix command-line tool: its library (the platform-free cli/ code and the JPEG check over
-# Debian's libjpeg), the program, and its own test program, which also runs the built program.
-file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp)
+# The sonpix command-line tool: its library (the platform-free cli/ and authoring/ code and the
+# JPEG check over Debian's libjpeg), the program, and its own test program, which also runs the
+# built program.
+file(GLOB CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/cli/*.cpp ${CMAKE_SOURCE_DIR}/authoring/*.cpp)
 set(CLI_SOURCES ${CLI_SOURCES} ${CMAKE_SOURCE_DIR}/picture/JpegHeaderCheck.cpp)
 add_library(sonpix_cli STATIC ${CLI_SOURCES})
 target_link_libraries(sonpix_cli PUBLIC sonpix_pure JPEG::JPEG)

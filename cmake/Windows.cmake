@@ -41,10 +41,12 @@ sonpix_folder_library(sonpix_controls controls sonpix_ui mpr)
 sonpix_folder_library(sonpix_windows windows sonpix_controls sonpix_picture sonpix_sound sonpix_ui)
 sonpix_folder_library(sonpix_app_lib app sonpix_windows sonpix_container)
 
-# The sonpix command-line tool, a console program: cli/ over the container's search, the viewer's
-# WAV check and the JPEG check of picture/ (of those libraries only the platform-free objects it
-# calls are linked in).
-sonpix_folder_library(sonpix_cli cli sonpix_picture sonpix_container sonpix_sound)
+# Making, checking and reading Sonpix files with UTF-8 paths, over the container's search, the
+# viewer's WAV check and the JPEG check of picture/: used by the sonpix tool and the creator.
+sonpix_folder_library(sonpix_authoring authoring sonpix_picture sonpix_container sonpix_sound)
+# The sonpix command-line tool, a console program over the authoring library (of the libraries
+# below it only the platform-free objects it calls are linked in).
+sonpix_folder_library(sonpix_cli cli sonpix_authoring)
 add_executable(sonpix ${CMAKE_SOURCE_DIR}/cli/main/sonpix.cpp)
 target_link_libraries(sonpix PRIVATE sonpix_cli)
 # Its entry is wmain, so that it gets the command line as UTF-16.

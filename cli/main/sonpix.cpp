@@ -7,8 +7,8 @@
 
 #include "cli/Commands.h"
 #ifdef _WIN32
+#include "authoring/Utf16.h"
 #include "cli/ConsoleOutput.h"
-#include "cli/Utf16.h"
 #endif
 
 namespace {

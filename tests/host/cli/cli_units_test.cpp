@@ -1,8 +1,8 @@
 // The tool's text conversion, output names and command line, case by case.
 #include <gtest/gtest.h>
 
+#include "authoring/Cp1251.h"
 #include "cli/CliArgs.h"
-#include "cli/Cp1251.h"
 #include "cli/Json.h"
 #include "cli/OutputNames.h"
 

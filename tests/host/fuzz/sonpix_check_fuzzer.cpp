@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "../SimpleMarkerSearch.h"
-#include "cli/SonpixAudit.h"
+#include "authoring/SonpixAudit.h"
 
 namespace {
 bool Same(const ByteRange& a, const ByteRange& b) { return a.first == b.first && a.last == b.last; }

@@ -1,12 +1,12 @@
 // Inspection of a Sonpix file: the viewer's own marker search and bounds, the facts of each
 // section, and the comparison of the borders the viewer finds with those the contents call for.
-#include "cli/SonpixAudit.h"
+#include "authoring/SonpixAudit.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "cli/ContentExtent.h"
-#include "cli/Cp1251.h"
+#include "authoring/ContentExtent.h"
+#include "authoring/Cp1251.h"
 #include "sound/WavCheck.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Path pieces and the parts of complete-or-nothing writing that need no platform; the platform
 // halves are FileAccessWindows.cpp and FileAccessPosix.cpp. Paths are UTF-8 on both.
-#include "cli/FileAccess.h"
+#include "authoring/FileAccess.h"
 
-#include "cli/FileAccessPlatform.h"
+#include "authoring/FileAccessPlatform.h"
 
 std::string TemporaryNameFor(const std::string& finalPath) {
     static int counter = 0;  // makes the temporary names of one process distinct

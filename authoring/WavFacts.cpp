@@ -1,5 +1,5 @@
 // Walks the RIFF chunks of a WAV file for its format and the amount of sound data.
-#include "cli/WavFacts.h"
+#include "authoring/WavFacts.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-// The files the tool reads and writes: whole-file reading, path pieces, and new files that appear
+// The files the authoring programs read and write: whole-file reading, path pieces, and new files that appear
 // under their name only once they are complete. Every path is UTF-8, on Windows too.
 #pragma once
 #include <cstdint>

@@ -1,4 +1,4 @@
-// UTF-8 and UTF-16 for the wide Windows calls: inside the tool every path and text is UTF-8.
+// UTF-8 and UTF-16 for the wide Windows calls: inside the authoring code every path and text is UTF-8.
 #pragma once
 #ifdef _WIN32
 #include <string>

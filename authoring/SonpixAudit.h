@@ -1,4 +1,4 @@
-// Everything the tool reports about one Sonpix file: where the viewer finds its sections, what
+// Everything known about one Sonpix file as the viewer reads it: where it finds its sections, what
 // they hold, and each reason the viewer would not show the file as its maker meant it.
 #pragma once
 #include <cstddef>
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/WavFacts.h"
+#include "authoring/WavFacts.h"
 #include "container/SonpixLayout.h"
 #include "picture/JpegHeaderCheck.h"
 

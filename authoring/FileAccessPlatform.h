@@ -1,4 +1,4 @@
-// What the platform halves of the tool's file access give the shared half, and the rules both keep.
+// What the platform halves of the authoring file access give the shared half, and the rules both keep.
 #pragma once
 #include <string>
 

@@ -1,5 +1,5 @@
 // Conversion between UTF-8 and UTF-16 through the system's converters (Windows only).
-#include "cli/Utf16.h"
+#include "authoring/Utf16.h"
 
 #ifdef _WIN32
 #include <windows.h>

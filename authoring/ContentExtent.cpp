@@ -1,5 +1,5 @@
 // The structural ends of JPEG and RIFF data, for telling a section's intended end from where a marker cut it.
-#include "cli/ContentExtent.h"
+#include "authoring/ContentExtent.h"
 
 #include <cstring>
 

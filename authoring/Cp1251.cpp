@@ -1,5 +1,5 @@
 // The Windows-1251 code page as a table of its upper half, and UTF-8 encoding and decoding.
-#include "cli/Cp1251.h"
+#include "authoring/Cp1251.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The Linux half of the tool's file access: POSIX calls on UTF-8 paths.
+// The Linux half of the authoring file access: POSIX calls on UTF-8 paths.
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cli/FileAccess.h"
-#include "cli/FileAccessPlatform.h"
+#include "authoring/FileAccess.h"
+#include "authoring/FileAccessPlatform.h"
 #include "sys/FileSizeLimit.h"
 
 namespace {

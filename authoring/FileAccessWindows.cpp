@@ -1,13 +1,13 @@
-// The Windows half of the tool's file access: the wide calls, so that a UTF-8 path works
+// The Windows half of the authoring file access: the wide calls, so that a UTF-8 path works
 // whatever the ANSI code page can spell.
 #ifdef _WIN32
 #include <windows.h>
 
 #include <algorithm>
 
-#include "cli/FileAccess.h"
-#include "cli/FileAccessPlatform.h"
-#include "cli/Utf16.h"
+#include "authoring/FileAccess.h"
+#include "authoring/FileAccessPlatform.h"
+#include "authoring/Utf16.h"
 #include "sys/FileSizeLimit.h"
 #include "sys/UniqueHandle.h"
 
