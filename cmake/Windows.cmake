@@ -32,7 +32,7 @@ endfunction()
 
 # One library per folder; each links only the folders below it, so the link lines are the
 # layering: app -> windows -> controls -> ui -> sys; windows -> picture, sound -> sys; container -> sys.
-sonpix_folder_library(sonpix_sys sys kernel32 user32 gdi32 shell32 advapi32)
+sonpix_folder_library(sonpix_sys sys kernel32 user32 gdi32 shell32 advapi32 mpr)
 sonpix_folder_library(sonpix_container container sonpix_sys)
 sonpix_folder_library(sonpix_ui ui sonpix_sys user32 gdi32 comctl32 shell32)
 sonpix_folder_library(sonpix_picture picture sonpix_sys jpeg_static)
@@ -56,6 +56,13 @@ target_link_options(sonpix PRIVATE -municode)
 file(GLOB APP_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/resources/*.rc)
 add_executable(SonpixViewer WIN32 ${CMAKE_SOURCE_DIR}/app/main/SonpixViewer.cpp ${APP_RESOURCES})
 target_link_libraries(SonpixViewer PRIVATE sonpix_app_lib)
+
+# The creator, a second program beside the viewer on the same layers (never on app/): its window
+# and commands in creator/, over the authoring library; comdlg32 for the open and save dialogs.
+sonpix_folder_library(sonpix_creator_lib creator sonpix_windows sonpix_authoring comdlg32)
+file(GLOB CREATOR_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/creator/resources/*.rc)
+add_executable(SonpixCreator WIN32 ${CMAKE_SOURCE_DIR}/creator/main/SonpixCreator.cpp ${CREATOR_RESOURCES})
+target_link_libraries(SonpixCreator PRIVATE sonpix_creator_lib)
 
 # Test support shared by the Windows tests (sample writer, message pumping, scratch folders).
 sonpix_folder_library(sonpix_test_support tests/support sonpix_sys jpeg_static gdi32 user32)

@@ -8,8 +8,9 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "controls/FolderPath.h"
 #include "controls/ShortenFolderPath.h"
-#include "sys/ErrorModeGuard.h"
+#include "sys/DriveList.h"
 #include "sys/FileSearch.h"
 #include "sys/PathText.h"
 #include "sys/SysError.h"
@@ -26,29 +27,6 @@ const int kFileItemHeight = 13;
 const int kDriveItemHeight = 16;
 const int kDriveFieldHeight = 19;  // the closed drop-down list, outside
 
-std::string Lower(std::string text) {
-    if (!text.empty()) CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
-    return text;
-}
-
-// The volume label in square brackets, "[]" when it cannot be read; no system error box.
-std::string BracketedLabel(const std::string& root) {
-    TErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
-    char label[MAX_PATH + 1] = "";
-    if (!GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0)) label[0] = 0;
-    return "[" + std::string(label) + "]";
-}
-
-// Names on volumes that neither keep nor tell apart letter case are shown in lower case.
-bool VolumeIgnoresCase(const std::string& folder) {
-    if (folder.size() < 2 || folder[1] != ':') return false;
-    TErrorModeGuard errorMode(SEM_FAILCRITICALERRORS);
-    DWORD flags = 0;
-    const std::string root = folder.substr(0, 2) + "\\";
-    if (!GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0)) return false;
-    return !(flags & (FS_CASE_IS_PRESERVED | FS_CASE_SENSITIVE));
-}
-
 // The legacy network-connection dialog is offered only where user32 names a network module
 // that has it.
 bool NetworkDialogOffered() {
@@ -59,17 +37,6 @@ bool NetworkDialogOffered() {
     if (!getCaps) return false;
     auto module = reinterpret_cast<HMODULE>(static_cast<ULONG_PTR>(getCaps(0xFFFF)));
     return module && GetProcAddress(module, "WNETCONNECTDIALOG") != nullptr;
-}
-
-// The root of a full path: C:\ for C:\a\b, \\server\share\ for a network path.
-size_t RootLength(const std::string& folder) {
-    if (folder.size() >= 2 && folder[1] == ':') return folder.size() >= 3 && folder[2] == '\\' ? 3 : 2;
-    if (folder.compare(0, 2, "\\\\") == 0) {
-        size_t slash = folder.find('\\', 2);
-        if (slash != std::string::npos) slash = folder.find('\\', slash + 1);
-        return slash == std::string::npos ? folder.size() : slash + 1;
-    }
-    return folder.compare(0, 1, "\\") == 0 ? 1 : 0;
 }
 
 std::string FullPath(const std::string& path) {
@@ -104,32 +71,16 @@ private:
     HWND m_window;  // not owned
 };
 
-// Disables the other enabled windows of this thread while a modal window runs, and enables
-// them again on every way out.
-class TThreadWindowsDisabled {
-public:
-    explicit TThreadWindowsDisabled(HWND modal) : m_modal(modal) {
-        EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this));
+TFolderDialogGlyph DriveGlyph(TDriveKind kind) {
+    switch (kind) {
+        case TDriveKind::removable: return fgFloppy;
+        case TDriveKind::remote: return fgNetwork;
+        case TDriveKind::cdRom: return fgCdRom;
+        case TDriveKind::ramDisk: return fgRam;
+        case TDriveKind::fixed: break;
     }
-    ~TThreadWindowsDisabled() {
-        for (HWND window : m_disabled)
-            if (IsWindow(window)) EnableWindow(window, TRUE);
-    }
-    TThreadWindowsDisabled(const TThreadWindowsDisabled&) = delete;
-    TThreadWindowsDisabled& operator=(const TThreadWindowsDisabled&) = delete;
-
-private:
-    static BOOL CALLBACK Disable(HWND window, LPARAM self) {
-        auto* guard = reinterpret_cast<TThreadWindowsDisabled*>(self);
-        if (window != guard->m_modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
-            EnableWindow(window, FALSE);
-            guard->m_disabled.push_back(window);
-        }
-        return TRUE;
-    }
-    HWND m_modal;
-    std::vector<HWND> m_disabled;  // not owned
-};
+    return fgHard;
+}
 
 struct TControlPlace {
     const char* className;
@@ -232,41 +183,7 @@ void TSelectFolderDialog::PlaceWindow() {
 
 void TSelectFolderDialog::FillDrives() {
     m_drives.clear();
-    const DWORD mask = GetLogicalDrives();
-    for (int bit = 0; bit < 26; ++bit) {
-        if (!(mask & (1u << bit))) continue;
-        const char letter = static_cast<char>('a' + bit);
-        const std::string drive = std::string(1, letter) + ":";
-        const std::string root = drive + "\\";
-        TDriveItem item{letter, drive, fgHard};
-        switch (GetDriveTypeA(root.c_str())) {
-            case DRIVE_REMOVABLE:
-                item.glyph = fgFloppy;
-                break;
-            case DRIVE_FIXED:
-                item.text = drive + " " + Lower(BracketedLabel(root));
-                break;
-            case DRIVE_REMOTE: {
-                char name[MAX_PATH + 1] = "";
-                DWORD size = sizeof name;
-                const bool connected = WNetGetConnectionA(drive.c_str(), name, &size) == NO_ERROR && name[0];
-                item.text = drive + " " + (connected ? Lower(name) : BracketedLabel(root));
-                item.glyph = fgNetwork;
-                break;
-            }
-            case DRIVE_CDROM:
-                item.text = drive + " " + BracketedLabel(root);
-                item.glyph = fgCdRom;
-                break;
-            case DRIVE_RAMDISK:
-                item.text = drive + " " + BracketedLabel(root);
-                item.glyph = fgRam;
-                break;
-            default:
-                continue;
-        }
-        m_drives.push_back(item);
-    }
+    for (const TDrive& drive : ListDrives()) m_drives.push_back({drive.letter, drive.text, DriveGlyph(drive.kind)});
     HWND list = Item(idDriveList);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     for (const TDriveItem& item : m_drives) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text.c_str()));
@@ -286,12 +203,8 @@ void TSelectFolderDialog::SelectDriveOfFolder() {
 void TSelectFolderDialog::OpenInitialFolder(const std::string& folder) {
     std::string target = GetCurrentFolder();
     if (!folder.empty()) {
-        const std::string path = FullPath(IncludeTrailingBackslash(folder) + "*.*");
-        const size_t slash = path.rfind('\\');
-        if (slash != std::string::npos) {
-            target = path.substr(0, slash + 1);
-            if (target.size() > RootLength(target)) target.pop_back();
-        }
+        const std::string parent = FolderOfPattern(FullPath(IncludeTrailingBackslash(folder) + "*.*"));
+        if (!parent.empty()) target = parent;
     }
     try {
         OpenFolder(target);
@@ -315,7 +228,7 @@ void TSelectFolderDialog::OpenFolder(const std::string& folder) {
 // list, the path label and the drive of the open folder.
 void TSelectFolderDialog::ReadFolder() {
     const bool lower = VolumeIgnoresCase(m_folder);
-    auto shown = [lower](const std::string& name) { return lower ? Lower(name) : name; };
+    auto shown = [lower](const std::string& name) { return lower ? LowerCaseText(name) : name; };
     std::vector<std::string> folders, files;
     WIN32_FIND_DATAA found{};
     TFileSearch search(IncludeTrailingBackslash(m_folder) + "*.*", found);
@@ -332,17 +245,9 @@ void TSelectFolderDialog::ReadFolder() {
     SortIgnoringCase(folders);
 
     m_items.clear();
-    const size_t rootLength = RootLength(m_folder);
-    m_items.push_back({shown(m_folder.substr(0, rootLength)), fgOpenFolder, 2});
-    size_t start = rootLength;
-    while (start < m_folder.size()) {
-        size_t end = m_folder.find('\\', start);
-        if (end == std::string::npos) end = m_folder.size();
-        if (end > start) {
-            const int index = static_cast<int>(m_items.size());
-            m_items.push_back({shown(m_folder.substr(start, end - start)), fgOpenFolder, 4 * index + 2});
-        }
-        start = end + 1;
+    for (const std::string& level : FolderLevels(m_folder)) {
+        const int index = static_cast<int>(m_items.size());
+        m_items.push_back({shown(level), fgOpenFolder, 4 * index + 2});
     }
     const int current = static_cast<int>(m_items.size()) - 1;
     m_items[current].glyph = fgCurrentFolder;
@@ -374,20 +279,9 @@ void TSelectFolderDialog::OpenFolderItem(int index) {
     const int current = static_cast<int>(std::find_if(m_items.begin(), m_items.end(),
                                                       [](const TFolderItem& item) { return item.glyph == fgCurrentFolder; }) -
                                          m_items.begin());
-    std::string folder;
-    if (index > current) {
-        folder = IncludeTrailingBackslash(m_folder) + m_items[index].name;
-    } else {
-        // The root and the folders on the way: the open folder's path cut after that level.
-        const size_t rootLength = RootLength(m_folder);
-        size_t end = rootLength;
-        for (int level = 1; level <= index; ++level) {
-            const size_t slash = m_folder.find('\\', end);
-            end = slash == std::string::npos ? m_folder.size() : slash;
-            if (level < index) ++end;
-        }
-        folder = m_folder.substr(0, end);
-    }
+    // A sub-folder below the open one, or the root or a folder on the way down.
+    const std::string folder =
+        index > current ? IncludeTrailingBackslash(m_folder) + m_items[index].name : FolderAtLevel(m_folder, index);
     try {
         OpenFolder(folder);
     } catch (const std::exception& error) {
@@ -448,58 +342,18 @@ std::string TSelectFolderDialog::PathLabelText() const {
 bool TSelectFolderDialog::Run(const std::string& initialFolder, std::string& folder, int helpContext) {
     TSelectFolderDialog dialog(Application, helpContext);
     dialog.OpenInitialFolder(initialFolder);
-    const bool accepted = dialog.ShowModal();
+    const bool accepted = dialog.ShowModal(dialog.Item(idFolderList)) == mrOk;
     if (accepted) folder = dialog.Directory();
     return accepted;
 }
 
-bool TSelectFolderDialog::ShowModal() {
-    HWND previous = GetActiveWindow();
-    m_modalResult = mrNone;
-    {
-        TThreadWindowsDisabled others(Handle());
-        Show();
-        ::SetFocus(Item(idFolderList));
-        while (m_modalResult == mrNone) {
-            MSG message;
-            const BOOL result = GetMessageA(&message, nullptr, 0, 0);
-            if (result == 0) {
-                // The program is ending: the quit message is left for the main loop.
-                PostQuitMessage(static_cast<int>(message.wParam));
-                m_modalResult = mrCancel;
-                break;
-            }
-            if (result == -1) {
-                m_modalResult = mrCancel;
-                break;
-            }
-            if (!IsDialogMessageA(Handle(), &message)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-        }
-    }
-    // The owner is enabled again before the dialog goes, so that it gets the activation back.
-    Hide();
-    if (previous && IsWindow(previous) && previous != Handle()) SetActiveWindow(previous);
-    return m_modalResult == mrOk;
-}
-
-void TSelectFolderDialog::EndModal(bool accepted) {
-    m_modalResult = accepted ? mrOk : mrCancel;
-    // Wakes the modal loop when the request came as a message sent from another thread.
-    PostMessageA(Handle(), WM_NULL, 0, 0);
-}
-
-void TSelectFolderDialog::WMClose() { EndModal(false); }
-
 void TSelectFolderDialog::Command(int id, int code) {
     switch (id) {
         case idOkButton:
-            if (code == BN_CLICKED) EndModal(true);
+            if (code == BN_CLICKED) EndModal(mrOk);
             break;
         case idCancelButton:
-            if (code == BN_CLICKED) EndModal(false);
+            if (code == BN_CLICKED) EndModal(mrCancel);
             break;
         case idFolderList:
             if (code == LBN_DBLCLK)

@@ -23,10 +23,6 @@ public:
     // Opens the initial folder: its full path's folder part on its drive ("\" is the current
     // drive's root). A folder that cannot be opened leaves the process's current folder open.
     void OpenInitialFolder(const std::string& folder);
-    // Shows the dialog and runs its messages until OK, Cancel or the close box; true for OK.
-    bool ShowModal();
-    // Ends a running ShowModal.
-    void EndModal(bool accepted);
 
     // The open folder as the platform reports the current folder.
     const std::string& Directory() const { return m_folder; }
@@ -51,7 +47,6 @@ public:
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void WMClose() override;
 
 private:
     struct TDriveItem {
@@ -78,5 +73,4 @@ private:
     std::vector<TFolderItem> m_items;
     std::vector<TDriveItem> m_drives;
     TBitmapHandle m_glyphs[fgGlyphCount];  // owned
-    enum TModalResult { mrNone, mrOk, mrCancel } m_modalResult = mrNone;
 };

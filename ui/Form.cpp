@@ -1,6 +1,8 @@
 // TForm: top-level window, border styles, focus on activation and the close request.
 #include "ui/Form.h"
 
+#include <vector>
+
 #include "ui/Application.h"
 #include "ui/ExceptionBoundary.h"
 
@@ -72,9 +74,78 @@ void TForm::SetBorderIcons(unsigned value) {
     ApplyBorder();
 }
 
+namespace {
+// Disables the other enabled windows of this thread while a modal form runs, and enables them
+// again on every way out.
+class TThreadWindowsDisabled {
+public:
+    explicit TThreadWindowsDisabled(HWND modal) : m_modal(modal) {
+        EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this));
+    }
+    ~TThreadWindowsDisabled() {
+        for (HWND window : m_disabled)
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    TThreadWindowsDisabled(const TThreadWindowsDisabled&) = delete;
+    TThreadWindowsDisabled& operator=(const TThreadWindowsDisabled&) = delete;
+
+private:
+    static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+        auto* guard = reinterpret_cast<TThreadWindowsDisabled*>(self);
+        if (window != guard->m_modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            guard->m_disabled.push_back(window);
+        }
+        return TRUE;
+    }
+    HWND m_modal;
+    std::vector<HWND> m_disabled;  // not owned
+};
+}  // namespace
+
 void TForm::Show() {
     SetVisible(true);
     BringToFront();
+}
+
+TModalResult TForm::ShowModal(HWND focus) {
+    HWND previous = GetActiveWindow();
+    m_modalResult = mrNone;
+    m_modal = true;
+    {
+        TThreadWindowsDisabled others(Handle());
+        Show();
+        if (focus) ::SetFocus(focus);
+        while (m_modalResult == mrNone) {
+            MSG message;
+            const BOOL result = GetMessageA(&message, nullptr, 0, 0);
+            if (result == 0) {
+                // The program is ending: the quit message is left for the main loop.
+                PostQuitMessage(static_cast<int>(message.wParam));
+                m_modalResult = mrCancel;
+                break;
+            }
+            if (result == -1) {
+                m_modalResult = mrCancel;
+                break;
+            }
+            if (!IsDialogMessageA(Handle(), &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+    }
+    m_modal = false;
+    // The owner is enabled again before the form goes, so that it gets the activation back.
+    Hide();
+    if (previous && IsWindow(previous) && previous != Handle()) SetActiveWindow(previous);
+    return m_modalResult;
+}
+
+void TForm::EndModal(TModalResult result) {
+    m_modalResult = result;
+    // Wakes the modal loop when the request came as a message sent from another thread.
+    PostMessageA(Handle(), WM_NULL, 0, 0);
 }
 
 void TForm::BringToFront() {
@@ -103,7 +174,8 @@ void TForm::DoCreate() {
 }
 
 void TForm::WMClose() {
-    if (Application && Application->MainForm() == this) Application->Terminate();
+    if (m_modal) EndModal(mrCancel);
+    else if (Application && Application->MainForm() == this) Application->Terminate();
     else Hide();
 }
 

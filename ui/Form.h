@@ -7,6 +7,7 @@
 
 enum TFormBorderStyle { bsSizeable, bsSingle, bsDialog };
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum TModalResult { mrNone, mrOk, mrCancel };
 
 // What a form's window is made with. A top-level window that is made and then titled, moved and
 // restyled costs a trip to the window system for each step; made with its frame, it costs one.
@@ -31,6 +32,14 @@ public:
     // Makes the form visible (not modal) and brings it to the front.
     void Show();
     void BringToFront();
+    // Shows the form modally: the thread's other windows are disabled (and enabled again on every
+    // way out) and its messages run here until EndModal or the close box (mrCancel). When the
+    // program ends meanwhile, the quit message is left for the main loop and the result is
+    // mrCancel. focus: the control that gets the focus first. The form is hidden on return and
+    // the window active before gets the activation back.
+    TModalResult ShowModal(HWND focus = nullptr);
+    // Ends a running ShowModal with result; also from a message sent by another thread.
+    void EndModal(TModalResult result);
     // Asks the form to close, exactly as its close box does.
     void Close();
     // Gives the window the program's icon (the icon resource MAINICON).
@@ -41,7 +50,8 @@ public:
     TNotifyEvent OnCreate;
 
 protected:
-    // The close request. A secondary form hides; the main form ends the program.
+    // The close request. A modal form ends its ShowModal with mrCancel, another secondary form
+    // hides, and the main form ends the program.
     virtual void WMClose();
     void CreateParams(TCreateParams& params) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -55,4 +65,6 @@ private:
     TFormBorderStyle m_borderStyle;
     unsigned m_borderIcons;
     HWND m_lastFocus = nullptr;  // not owned: the child that had the focus when the form was left
+    bool m_modal = false;        // ShowModal is running
+    TModalResult m_modalResult = mrNone;
 };
