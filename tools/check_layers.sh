@@ -21,6 +21,7 @@ declare -A ALLOWED=(
     [app]="windows controls picture sound ui sys container"
     [authoring]="container picture sound sys"
     [cli]="authoring container picture sound sys"
+    [creator]="windows controls picture sound ui sys container authoring"
 )
 
 bad=0

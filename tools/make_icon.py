@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Writes app/resources/SonpixViewer.ico: the viewer's 32 x 32, 16-colour program icon
-(a framed picture with sky, sun and hill, and a music note), drawn here pixel by pixel.
-Run from the tree's root after changing the drawing: python3 tools/make_icon.py [OUT.ico]
-(default app/resources/SonpixViewer.ico); the same script always writes the same bytes."""
+"""Writes the programs' 32 x 32, 16-colour icons, drawn here pixel by pixel:
+app/resources/SonpixViewer.ico, the viewer's (a framed picture with sky, sun and hill, and a
+music note), and creator/resources/SonpixCreator.ico, the creator's (the same framed picture with
+a pencil across its corner instead of the note).
+Run from the tree's root after changing a drawing: python3 tools/make_icon.py [VIEWER.ico [CREATOR.ico]]
+(defaults as above); the same script always writes the same bytes."""
 import struct
 import sys
 
@@ -14,17 +16,19 @@ BLACK, DARKGREEN, SILVER, GREY, GREEN, YELLOW, BLUE, CYAN, WHITE, RED = 0, 2, 7,
 SIZE = 32
 
 
-def draw():
+def rect(px, x0, y0, x1, y1, c):
+    for y in range(y0, y1 + 1):
+        for x in range(x0, x1 + 1):
+            px[y][x] = c
+
+
+def draw_picture():
+    """The framed picture both icons share: frame, sky, hill and sun."""
     px = [[None] * SIZE for _ in range(SIZE)]  # None: transparent
 
-    def rect(x0, y0, x1, y1, c):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                px[y][x] = c
-
-    rect(1, 3, 30, 28, BLACK)          # frame outline
-    rect(2, 4, 29, 27, SILVER)         # frame
-    rect(4, 6, 27, 25, CYAN)           # sky
+    rect(px, 1, 3, 30, 28, BLACK)          # frame outline
+    rect(px, 2, 4, 29, 27, SILVER)         # frame
+    rect(px, 4, 6, 27, 25, CYAN)           # sky
     for y in range(6, 26):             # hill
         for x in range(4, 28):
             if (x - 12) ** 2 + (y - 34) ** 2 <= 15 ** 2:
@@ -33,14 +37,45 @@ def draw():
         for x in range(18, 26):
             if (x - 21.5) ** 2 + (y - 10) ** 2 <= 9:
                 px[y][x] = YELLOW
+    return px
+
+
+def draw():
+    """The viewer's icon: the picture with a music note."""
+    px = draw_picture()
     # music note: stem, flag and head
-    rect(24, 12, 25, 24, BLACK)
-    rect(26, 12, 27, 13, BLACK)
-    rect(27, 14, 28, 15, BLACK)
+    rect(px, 24, 12, 25, 24, BLACK)
+    rect(px, 26, 12, 27, 13, BLACK)
+    rect(px, 27, 14, 28, 15, BLACK)
     for y in range(22, 28):
         for x in range(18, 26):
             if ((x - 22) / 3.6) ** 2 + ((y - 25) / 2.4) ** 2 <= 1:
                 px[y][x] = BLACK
+    return px
+
+
+def draw_creator():
+    """The creator's icon: the picture with a pencil lying across it from the upper right down to
+    the lower left: a red end, a yellow body with a black outline, and a sharpened grey point."""
+    px = draw_picture()
+    length = 19.0                      # along the axis, from the end at (30, 13) to the point
+    for y in range(SIZE):
+        for x in range(SIZE):
+            u = (-(x - 30) + (y - 13)) / 2 ** 0.5   # distance along the axis
+            v = ((x - 30) + (y - 13)) / 2 ** 0.5    # distance across it
+            if not 0 <= u <= length:
+                continue
+            half = 2.2 if u <= length - 5 else 2.2 * (length - u) / 5
+            if abs(v) > half:
+                continue
+            if u > length - 1.5:
+                px[y][x] = BLACK       # the lead
+            elif u > length - 5:
+                px[y][x] = GREY        # the sharpened wood
+            elif abs(v) > 1.3:
+                px[y][x] = BLACK       # outline
+            else:
+                px[y][x] = RED if u < 3 else YELLOW
     return px
 
 
@@ -65,6 +100,8 @@ def ico_bytes(px):
 
 
 if __name__ == '__main__':
-    out = sys.argv[1] if len(sys.argv) > 1 else 'app/resources/SonpixViewer.ico'
-    with open(out, 'wb') as f:
-        f.write(ico_bytes(draw()))
+    viewer = sys.argv[1] if len(sys.argv) > 1 else 'app/resources/SonpixViewer.ico'
+    creator = sys.argv[2] if len(sys.argv) > 2 else 'creator/resources/SonpixCreator.ico'
+    for out, drawing in ((viewer, draw()), (creator, draw_creator())):
+        with open(out, 'wb') as f:
+            f.write(ico_bytes(drawing))

@@ -1,0 +1,56 @@
+// TSonpixDocument: changing the parts, and handing them to the authoring library.
+#include "creator/SonpixDocument.h"
+
+#include <utility>
+
+#include "creator/AnsiText.h"
+#include "creator/CreatorNames.h"
+#include "creator/CreatorRules.h"
+
+namespace {
+void Replace(TDraftPart& held, TDraftPart part, bool& modified) {
+    if (held.bytes == part.bytes && held.source == part.source) return;
+    held = std::move(part);
+    modified = true;
+}
+
+TSonpixPart Labelled(const char* label, const std::vector<std::uint8_t>& bytes) {
+    return TSonpixPart{AnsiToUtf8(label), bytes};
+}
+}  // namespace
+
+void TSonpixDocument::SetPicture(TDraftPart part) { Replace(m_contents.picture, std::move(part), m_modified); }
+void TSonpixDocument::SetSound(TDraftPart part) { Replace(m_contents.sound, std::move(part), m_modified); }
+void TSonpixDocument::SetMakerPicture(TDraftPart part) {
+    Replace(m_contents.makerPicture, std::move(part), m_modified);
+}
+
+void TSonpixDocument::SetMakerText(const std::string& fieldText) {
+    std::string text = StoredMakerText(fieldText);
+    if (text == m_contents.makerText) return;
+    m_contents.makerText = std::move(text);
+    m_modified = true;
+}
+
+void TSonpixDocument::Load(const std::string& path, TDraftContents contents) {
+    m_contents = std::move(contents);
+    m_path = path;
+    m_modified = false;
+}
+
+void TSonpixDocument::MarkSaved(const std::string& path) {
+    m_path = path;
+    m_modified = false;
+}
+
+TSonpixParts TSonpixDocument::AuthoringParts() const {
+    TSonpixParts parts;
+    parts.picture = Labelled(kPictureLabel, m_contents.picture.bytes);
+    parts.sound = Labelled(kSoundLabel, m_contents.sound.bytes);
+    if (!m_contents.makerPicture.Empty())
+        parts.makerPicture = Labelled(kMakerPictureLabel, m_contents.makerPicture.bytes);
+    if (!m_contents.makerText.empty())
+        parts.makerText = TSonpixPart{AnsiToUtf8(kMakerTextLabel),
+                                      std::vector<std::uint8_t>(m_contents.makerText.begin(), m_contents.makerText.end())};
+    return parts;
+}

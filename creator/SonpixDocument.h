@@ -1,0 +1,52 @@
+// TSonpixDocument: the four parts of the file being made, where it is saved, and whether it has
+// unsaved changes.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "authoring/SonpixParts.h"
+
+// One part as the form holds it: the file it came from (shown to the user) and its bytes.
+struct TDraftPart {
+    std::string source;  // ANSI: a file's name, or a text of the creator's ("Запись")
+    std::vector<std::uint8_t> bytes;
+    bool Empty() const { return bytes.empty(); }
+};
+
+// What an opened Sonpix file holds, part by part.
+struct TDraftContents {
+    TDraftPart picture;
+    TDraftPart sound;
+    TDraftPart makerPicture;  // empty when the file has none
+    std::string makerText;    // Windows-1251 as stored; empty when the file has none
+};
+
+class TSonpixDocument {
+public:
+    const TDraftContents& Contents() const { return m_contents; }
+    // The file it was opened from or last saved to (ANSI, full path); empty for a new one.
+    const std::string& Path() const { return m_path; }
+    bool Modified() const { return m_modified; }
+
+    // Each change marks the document modified; setting what it holds already changes nothing.
+    void SetPicture(TDraftPart part);
+    void SetSound(TDraftPart part);
+    void SetMakerPicture(TDraftPart part);  // an empty part removes the maker's picture
+    // Takes the field's text and keeps it as StoredMakerText gives it.
+    void SetMakerText(const std::string& fieldText);
+
+    // The contents of an opened file, under its path, with nothing unsaved.
+    void Load(const std::string& path, TDraftContents contents);
+    // The file is now on disk under path.
+    void MarkSaved(const std::string& path);
+
+    // The parts for the authoring library, each named by its Russian label in UTF-8; an absent
+    // maker's picture or an empty text is left out.
+    TSonpixParts AuthoringParts() const;
+
+private:
+    TDraftContents m_contents;
+    std::string m_path;
+    bool m_modified = false;
+};

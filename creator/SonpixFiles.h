@@ -1,0 +1,25 @@
+// The creator's files: reading a part, taking a Sonpix file apart, and writing a new one through
+// the authoring library. Paths are ANSI, as everywhere in the creator.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "creator/SonpixDocument.h"
+
+// A part's file, named by its file name; std::runtime_error with the reason when it cannot be read.
+TDraftPart ReadPartFile(const std::string& path);
+
+// The four parts of a Sonpix file, cut where the viewer's own reading finds its sections; the
+// parts are named after the file. std::runtime_error when it cannot be read or is no Sonpix file.
+TDraftContents SplitSonpixFile(const std::string& path);
+
+// A fault as the user reads it: the part's label (or the file's name) and the reason, ANSI.
+struct TSaveFault {
+    std::string who;
+    std::string reason;
+};
+
+// Writes the document's parts to path (replacing a file there only with replace) through the
+// authoring library: complete and checked, or not at all. Returns every fault that refused it,
+// none when the file is in place.
+std::vector<TSaveFault> WriteSonpix(const TSonpixDocument& document, const std::string& path, bool replace);
