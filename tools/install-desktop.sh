@@ -2,20 +2,25 @@
 # Makes SonpixViewer.exe the Linux desktop's viewer for Sonpix files, run through Wine: a MIME type
 # for .sonpix files (recognised by name and by their six header bytes "Tolvy" 01), a launcher that
 # hands the file to the viewer with its Windows path, and a desktop entry that opens Sonpix files
-# with it. Everything goes under the user's data folder ($XDG_DATA_HOME, else ~/.local/share).
-#   tools/install-desktop.sh [--exe PATH\TO\SonpixViewer.exe] [--uninstall]
+# with it. When SonpixCreator.exe lies beside the viewer (or is given), a second entry starts the
+# creator, which the desktop also offers as another way to open Sonpix files. Everything goes
+# under the user's data folder ($XDG_DATA_HOME, else ~/.local/share).
+#   tools/install-desktop.sh [--exe PATH\TO\SonpixViewer.exe] [--creator PATH\TO\SonpixCreator.exe] [--uninstall]
 # Uses Debian's shared-mime-info, desktop-file-utils and xdg-utils.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 EXE=${SONPIX_EXE:-$ROOT/build/win/SonpixViewer.exe}
+CREATOR=${SONPIX_CREATOR_EXE:-}
 UNINSTALL=0
 while [ $# -gt 0 ]; do
     case $1 in
         --exe) EXE=$2; shift 2 ;;
+        --creator) CREATOR=$2; shift 2 ;;
         --uninstall) UNINSTALL=1; shift ;;
-        *) echo "usage: $0 [--exe SonpixViewer.exe] [--uninstall]" >&2; exit 2 ;;
+        *) echo "usage: $0 [--exe SonpixViewer.exe] [--creator SonpixCreator.exe] [--uninstall]" >&2; exit 2 ;;
     esac
 done
+CREATOR=${CREATOR:-$(dirname "$EXE")/SonpixCreator.exe}
 
 DATA=${XDG_DATA_HOME:-$HOME/.local/share}
 MIME_TYPE=application/x-sonpix
@@ -23,6 +28,9 @@ ENTRY=sonpix-viewer.desktop
 MIME_FILE=$DATA/mime/packages/sonpix-viewer.xml
 LAUNCHER=$DATA/sonpix-viewer/sonpix-viewer-open
 ICON=$DATA/icons/hicolor/32x32/apps/sonpix-viewer.png
+CREATOR_ENTRY=sonpix-creator.desktop
+CREATOR_LAUNCHER=$DATA/sonpix-viewer/sonpix-creator-open
+CREATOR_ICON=$DATA/icons/hicolor/32x32/apps/sonpix-creator.png
 
 refresh() {
     update-mime-database "$DATA/mime"
@@ -30,7 +38,8 @@ refresh() {
 }
 
 if [ $UNINSTALL = 1 ]; then
-    rm -f "$MIME_FILE" "$DATA/applications/$ENTRY" "$LAUNCHER" "$ICON"
+    rm -f "$MIME_FILE" "$DATA/applications/$ENTRY" "$LAUNCHER" "$ICON" \
+          "$DATA/applications/$CREATOR_ENTRY" "$CREATOR_LAUNCHER" "$CREATOR_ICON"
     rmdir "$DATA/sonpix-viewer" 2>/dev/null || true
     mkdir -p "$DATA/mime/packages" "$DATA/applications"
     refresh
@@ -60,18 +69,21 @@ cat >"$MIME_FILE" <<'EOF'
 </mime-info>
 EOF
 
-# The viewer wants a Windows path; it lists the folder it is started in, so it starts in the
-# file's own folder and the list shows the file's neighbours.
-cat >"$LAUNCHER" <<EOF
+# Both programs want a Windows path; each starts in the file's own folder, so that the viewer
+# lists the file's neighbours and the creator's dialogs open there.
+write_launcher() {  # launcher, program
+    cat >"$1" <<EOF
 #!/bin/sh
-# Opens a Sonpix file in SonpixViewer.exe through Wine (installed by tools/install-desktop.sh).
-exe='$EXE'
+# Opens a Sonpix file in $(basename "$2") through Wine (installed by tools/install-desktop.sh).
+exe='$2'
 [ \$# -gt 0 ] || exec wine "\$exe"
 file=\$(realpath -- "\$1")
 cd "\$(dirname -- "\$file")" || exit 1
 exec wine "\$exe" "\$(winepath -w "\$file")"
 EOF
-chmod +x "$LAUNCHER"
+    chmod +x "$1"
+}
+write_launcher "$LAUNCHER" "$EXE"
 
 ICON_LINE=""
 if command -v convert >/dev/null && [ -f "$ROOT/app/resources/SonpixViewer.ico" ]; then
@@ -99,8 +111,41 @@ EOF
 sed -i '/^$/d' "$DATA/applications/$ENTRY"
 desktop-file-validate "$DATA/applications/$ENTRY"
 
+# The creator: an entry of its own that also opens Sonpix files, without becoming their default.
+if [ -f "$CREATOR" ]; then
+    CREATOR=$(realpath "$CREATOR")
+    write_launcher "$CREATOR_LAUNCHER" "$CREATOR"
+    CREATOR_ICON_LINE=""
+    if command -v convert >/dev/null && [ -f "$ROOT/creator/resources/SonpixCreator.ico" ]; then
+        mkdir -p "$(dirname "$CREATOR_ICON")"
+        convert "ico:$ROOT/creator/resources/SonpixCreator.ico" "$CREATOR_ICON" && CREATOR_ICON_LINE="Icon=sonpix-creator"
+    fi
+    cat >"$DATA/applications/$CREATOR_ENTRY" <<EOF
+[Desktop Entry]
+Type=Application
+Version=1.0
+Name=Sonpix Creator
+Name[ru]=Создание Сонпиков
+GenericName=Sonpix file maker
+GenericName[ru]=Создание Сонпиков
+Comment=Makes and edits Sonpix files: a picture, a sound, the maker's picture and text (through Wine)
+Comment[ru]=Создаёт и изменяет Сонпики: картинка, звук, фотография и текст автора (через Wine)
+Exec="$CREATOR_LAUNCHER" %f
+TryExec=$CREATOR_LAUNCHER
+$CREATOR_ICON_LINE
+Terminal=false
+MimeType=$MIME_TYPE;
+Categories=Graphics;AudioVideo;
+EOF
+    sed -i '/^$/d' "$DATA/applications/$CREATOR_ENTRY"
+    desktop-file-validate "$DATA/applications/$CREATOR_ENTRY"
+else
+    echo "no creator at $CREATOR: only the viewer's entry is installed"
+fi
+
 refresh
 xdg-mime default "$ENTRY" "$MIME_TYPE"
 echo "Sonpix files ($MIME_TYPE) now open in $EXE through Wine"
 echo "  type:  $MIME_FILE"
 echo "  entry: $DATA/applications/$ENTRY"
+[ ! -f "$DATA/applications/$CREATOR_ENTRY" ] || echo "  creator: $DATA/applications/$CREATOR_ENTRY (another way to open them)"

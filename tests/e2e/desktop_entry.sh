@@ -49,6 +49,11 @@ desktop-file-validate "$entry" || fail "desktop-file-validate rejects $entry"
 pass "desktop-file-validate accepts the entry"
 [ "$(xdg-mime query default application/x-sonpix)" = sonpix-viewer.desktop ] || fail "the entry is not the default for Sonpix files"
 pass "the entry opens Sonpix files"
+creator_entry=$XDG_DATA_HOME/applications/sonpix-creator.desktop
+desktop-file-validate "$creator_entry" || fail "no valid creator entry at $creator_entry"
+grep -qx 'MimeType=application/x-sonpix;' "$creator_entry" || fail "the creator is not offered for Sonpix files"
+grep -q 'SonpixCreator.exe' "$(sed -n 's/^Exec="\(.*\)" %f$/\1/p' "$creator_entry")" || fail "the creator entry does not start the creator"
+pass "the creator's entry is offered for Sonpix files as a second way to open them"
 
 # Wine's temporary folder, where the viewer extracts the file it opens; nothing of an earlier run.
 temp=$(winepath -u "$(wine_run 60 cmd /c echo %TMP% 2>/dev/null | tr -d '\r')")
