@@ -85,60 +85,47 @@ EOF
 }
 write_launcher "$LAUNCHER" "$EXE"
 
-ICON_LINE=""
-if command -v convert >/dev/null && [ -f "$ROOT/app/resources/SonpixViewer.ico" ]; then
-    mkdir -p "$(dirname "$ICON")"
-    convert "ico:$ROOT/app/resources/SonpixViewer.ico" "$ICON" && ICON_LINE="Icon=sonpix-viewer"
-fi
-
-cat >"$DATA/applications/$ENTRY" <<EOF
+# A desktop entry that opens Sonpix files with a launcher, and its icon made from the program's.
+write_entry() {  # entry file, launcher, program icon (.ico), icon name, categories, then the texts:
+                 # name, Russian name, generic name, Russian generic name, comment, Russian comment
+    local icon_line="" icon=$DATA/icons/hicolor/32x32/apps/$4.png
+    if command -v convert >/dev/null && [ -f "$3" ]; then
+        mkdir -p "$(dirname "$icon")"
+        convert "ico:$3" "$icon" && icon_line="Icon=$4"
+    fi
+    cat >"$1" <<EOF
 [Desktop Entry]
 Type=Application
 Version=1.0
-Name=Sonpix Viewer
-Name[ru]=Сонпик Просмотрщик
-GenericName=Sonpix file viewer
-GenericName[ru]=Просмотр Сонпиков
-Comment=Shows the picture of a Sonpix file and plays its sound (through Wine)
-Comment[ru]=Показывает картинку Сонпика и проигрывает его звук (через Wine)
-Exec="$LAUNCHER" %f
-TryExec=$LAUNCHER
-$ICON_LINE
+Name=$6
+Name[ru]=$7
+GenericName=$8
+GenericName[ru]=$9
+Comment=${10}
+Comment[ru]=${11}
+Exec="$2" %f
+TryExec=$2
+$icon_line
 Terminal=false
 MimeType=$MIME_TYPE;
-Categories=Graphics;Viewer;
+Categories=$5;
 EOF
-sed -i '/^$/d' "$DATA/applications/$ENTRY"
-desktop-file-validate "$DATA/applications/$ENTRY"
+    sed -i '/^$/d' "$1"
+    desktop-file-validate "$1"
+}
+write_entry "$DATA/applications/$ENTRY" "$LAUNCHER" "$ROOT/app/resources/SonpixViewer.ico" sonpix-viewer "Graphics;Viewer" \
+    "Sonpix Viewer" "Сонпик Просмотрщик" "Sonpix file viewer" "Просмотр Сонпиков" \
+    "Shows the picture of a Sonpix file and plays its sound (through Wine)" \
+    "Показывает картинку Сонпика и проигрывает его звук (через Wine)"
 
 # The creator: an entry of its own that also opens Sonpix files, without becoming their default.
 if [ -f "$CREATOR" ]; then
     CREATOR=$(realpath "$CREATOR")
     write_launcher "$CREATOR_LAUNCHER" "$CREATOR"
-    CREATOR_ICON_LINE=""
-    if command -v convert >/dev/null && [ -f "$ROOT/creator/resources/SonpixCreator.ico" ]; then
-        mkdir -p "$(dirname "$CREATOR_ICON")"
-        convert "ico:$ROOT/creator/resources/SonpixCreator.ico" "$CREATOR_ICON" && CREATOR_ICON_LINE="Icon=sonpix-creator"
-    fi
-    cat >"$DATA/applications/$CREATOR_ENTRY" <<EOF
-[Desktop Entry]
-Type=Application
-Version=1.0
-Name=Sonpix Creator
-Name[ru]=Создание Сонпиков
-GenericName=Sonpix file maker
-GenericName[ru]=Создание Сонпиков
-Comment=Makes and edits Sonpix files: a picture, a sound, the maker's picture and text (through Wine)
-Comment[ru]=Создаёт и изменяет Сонпики: картинка, звук, фотография и текст автора (через Wine)
-Exec="$CREATOR_LAUNCHER" %f
-TryExec=$CREATOR_LAUNCHER
-$CREATOR_ICON_LINE
-Terminal=false
-MimeType=$MIME_TYPE;
-Categories=Graphics;AudioVideo;
-EOF
-    sed -i '/^$/d' "$DATA/applications/$CREATOR_ENTRY"
-    desktop-file-validate "$DATA/applications/$CREATOR_ENTRY"
+    write_entry "$DATA/applications/$CREATOR_ENTRY" "$CREATOR_LAUNCHER" "$ROOT/creator/resources/SonpixCreator.ico" \
+        sonpix-creator "Graphics" "Sonpix Creator" "Создание Сонпиков" "Sonpix file maker" "Создание Сонпиков" \
+        "Makes and edits Sonpix files: a picture, a sound, the maker's picture and text (through Wine)" \
+        "Создаёт и изменяет Сонпики: картинка, звук, фотография и текст автора (через Wine)"
 else
     echo "no creator at $CREATOR: only the viewer's entry is installed"
 fi
