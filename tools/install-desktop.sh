@@ -88,7 +88,10 @@ write_launcher "$LAUNCHER" "$EXE"
 # A desktop entry that opens Sonpix files with a launcher, and its icon made from the program's.
 write_entry() {  # entry file, launcher, program icon (.ico), icon name, categories, then the texts:
                  # name, Russian name, generic name, Russian generic name, comment, Russian comment
-    local icon_line="" icon=$DATA/icons/hicolor/32x32/apps/$4.png
+    local icon_line="" icon=$DATA/icons/hicolor/32x32/apps/$4.png exec=$2
+    # Quoted only where the path needs it: xdg-mime's own check of a default reads the command's
+    # first word as it stands, and a quoted one makes it pass over the default that was set.
+    case $2 in *[[:space:]\"\'\\\$\`]*) exec="\"$2\"" ;; esac
     if command -v convert >/dev/null && [ -f "$3" ]; then
         mkdir -p "$(dirname "$icon")"
         convert "ico:$3" "$icon" && icon_line="Icon=$4"
@@ -103,7 +106,7 @@ GenericName=$8
 GenericName[ru]=$9
 Comment=${10}
 Comment[ru]=${11}
-Exec="$2" %f
+Exec=$exec %f
 TryExec=$2
 $icon_line
 Terminal=false

@@ -52,7 +52,8 @@ pass "the entry opens Sonpix files"
 creator_entry=$XDG_DATA_HOME/applications/sonpix-creator.desktop
 desktop-file-validate "$creator_entry" || fail "no valid creator entry at $creator_entry"
 grep -qx 'MimeType=application/x-sonpix;' "$creator_entry" || fail "the creator is not offered for Sonpix files"
-grep -q 'SonpixCreator.exe' "$(sed -n 's/^Exec="\(.*\)" %f$/\1/p' "$creator_entry")" || fail "the creator entry does not start the creator"
+eval "creator_command=($(sed -n 's/^Exec=//p' "$creator_entry"))"
+grep -q 'SonpixCreator.exe' "${creator_command[0]}" || fail "the creator entry does not start the creator"
 pass "the creator's entry is offered for Sonpix files as a second way to open them"
 
 # Wine's temporary folder, where the viewer extracts the file it opens; nothing of an earlier run.
