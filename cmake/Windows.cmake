@@ -81,6 +81,9 @@ set(WIN_TEST_LIBS_about sonpix_windows)
 # The black-box tests start the programs they test.
 set(WIN_TEST_PROGRAMS_e2e SonpixViewer sonpix)
 set(WIN_TEST_LIBS_windows sonpix_windows)
+# The creator's tests: its rules in-process, and the real program driven from outside.
+set(WIN_TEST_LIBS_creator sonpix_creator_lib psapi version)
+set(WIN_TEST_PROGRAMS_creator SonpixCreator SonpixViewer)
 # Every program has the one test entry; those over the component layer run with one application
 # object and capture its errors (tests/support/application).
 set(WIN_TEST_APPLICATION_AREAS ui controls folderedit about windows app)
@@ -239,6 +242,12 @@ list(TRANSFORM E2E_PROBES APPEND .cpp)
 add_executable(hostile_corpus ${CMAKE_SOURCE_DIR}/tests/e2e/corpus/hostile_corpus.cpp ${E2E_PROBES})
 target_link_libraries(hostile_corpus PRIVATE sonpix_sys sonpix_test_support psapi)
 add_dependencies(hostile_corpus SonpixViewer)
+
+# The creator's black-box tests drive it with the same probes and fixture as the viewer's.
+if(TARGET win_creator_tests)
+  target_sources(win_creator_tests PRIVATE ${E2E_PROBES} ${CMAKE_SOURCE_DIR}/tests/win/e2e/RealInput.cpp
+                 ${CMAKE_SOURCE_DIR}/tests/win/e2e/UnixCommand.cpp ${CMAKE_SOURCE_DIR}/tests/win/e2e/ViewerTest.cpp)
+endif()
 
 # Benchmarks: the shared ones (bench/host also builds natively) and the Windows-only ones.
 file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/host/*.cpp ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)

@@ -1,0 +1,112 @@
+// The real SonpixCreator.exe, driven from outside: what it saves is what the viewer reads back,
+// and a refused part leaves the folder exactly as it was.
+#include <algorithm>
+#include <map>
+
+#include "container/sonpix.h"
+#include "tests/support/JpegCodec.h"
+#include "tests/support/SampleImages.h"
+#include "tests/support/SonpixWriter.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WavSynth.h"
+#include "tests/win/creator/CreatorDriving.h"
+#include "tests/win/e2e/MessageBoxProbe.h"
+#include "tests/win/e2e/RealInput.h"
+#include "tests/win/e2e/WindowProbe.h"
+
+namespace {
+const char kMakerText[] = "Иван Петров\r\nФотограф из Петрозаводска.\r\nСнимал закат.";
+
+TSonpixParts SampleParts() {
+    TSonpixParts parts;
+    parts.picture = EncodeRgbJpeg(MakeSunset(640, 400), 85, false);
+    TToneSpec tone;
+    tone.seconds = 0.5;
+    parts.sound = SynthesizeToneWav(tone);
+    parts.makerPicture = EncodeRgbJpeg(MakeMakerBadge(200, 50), 90, false);
+    parts.makerText = kMakerText;
+    return parts;
+}
+
+// Every file of a folder with its bytes.
+std::map<std::string, TBytes> FolderContents(const std::string& folder) {
+    std::map<std::string, TBytes> contents;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return contents;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        contents[name] = ReadBytesFile(folder + name).value_or(TBytes{});
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return contents;
+}
+}  // namespace
+
+// Opened from the command line and saved under a new name through the save dialog, the file
+// holds each part byte for byte as the viewer's own extraction takes it apart.
+TEST_F(TCreatorTest, SaveAsGivesTheViewerEveryPartUnchanged) {
+    const TSonpixParts parts = SampleParts();
+    const std::string source = m_scratch / "Закат.sonpix";
+    ASSERT_TRUE(WriteBytesFile(source, BuildSonpix(parts)));
+    HWND window = StartCreator(Quoted(source));
+    ASSERT_TRUE(window);
+
+    ASSERT_TRUE(RealClick(Child(window, "Button", "Сохранить как...")));
+    const std::string saved = m_scratch / "Копия.sonpix";
+    ASSERT_TRUE(AnswerSaveDialog(saved));
+    ASSERT_TRUE(WaitUntil([&] { return TitleOf(window) == "Копия.sonpix - Сонпик Создатель"; }, kWindowTimeoutMs))
+        << TitleOf(window) << "\n" << DescribeTopLevelWindows(Viewer().Id());
+
+    const std::string out = m_scratch.Make("out\\");
+    std::string makerText;
+    ExtractSonpix(saved, out, "part", makerText);
+    EXPECT_EQ(ReadBytesFile(out + "part.jpg"), parts.picture);
+    EXPECT_EQ(ReadBytesFile(out + "part.wav"), parts.sound);
+    EXPECT_EQ(ReadBytesFile(out + "partcop.jpg"), parts.makerPicture);
+    EXPECT_EQ(makerText, kMakerText);
+}
+
+// A file whose picture the viewer cannot show is refused when saved, as a new file and over an
+// existing one (confirmed in the dialog): one box names the picture, and the folder keeps exactly
+// the files and bytes it had, with no temporary file left.
+TEST_F(TCreatorTest, RefusedPictureLeavesTheFolderAsItWas) {
+    TSonpixParts parts = SampleParts();
+    std::fill(parts.picture.begin() + 2, parts.picture.begin() + 40, std::uint8_t{0x5A});
+    const std::string source = m_scratch / "Испорченный.sonpix";
+    ASSERT_TRUE(WriteBytesFile(source, BuildSonpix(parts)));
+    const std::string existing = m_scratch / "Готовый.sonpix";
+    ASSERT_TRUE(WriteBytesFile(existing, BuildSonpix(SampleParts())));
+
+    const struct {
+        const char* target;
+        bool replaces;
+    } cases[] = {{"Новый.sonpix", false}, {"Готовый.sonpix", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        HWND window = StartCreator(Quoted(source));
+        ASSERT_TRUE(window);
+        const std::map<std::string, TBytes> before = FolderContents(m_scratch.Path());
+
+        // Save as by its keys, with the focus in the text field.
+        ASSERT_TRUE(RealClick(Child(window, "Edit", "Иван Петров\r\nФотограф из Петрозаводска.\r\nСнимал закат.")));
+        ASSERT_TRUE(RealKey("ctrl+shift+s"));
+        ASSERT_TRUE(AnswerSaveDialog(m_scratch / c.target));
+        if (c.replaces) {
+            HWND question = WaitForBoxWithButton(IDYES);
+            ASSERT_TRUE(question) << DescribeTopLevelWindows(Viewer().Id());
+            ASSERT_TRUE(PressMessageBoxButton(question, IDYES));
+        }
+        HWND box = WaitForBoxWithButton(IDOK, "Сонпик не сохранён");
+        ASSERT_TRUE(box) << DescribeTopLevelWindows(Viewer().Id());
+        const std::string text = ReadMessageBox(box).text;
+        EXPECT_NE(text.find("Картинка: "), std::string::npos) << text;
+        EXPECT_EQ(text.find("Звук: "), std::string::npos) << text;
+
+        EXPECT_EQ(FolderContents(m_scratch.Path()), before);
+        // The form keeps every part: the title still names the opened file, unchanged.
+        EXPECT_EQ(TitleOf(window), "Испорченный.sonpix - Сонпик Создатель");
+        Viewer().Kill();
+    }
+}
