@@ -9,6 +9,7 @@
 #include "tests/support/SonpixWriter.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
+#include "sys/UniqueHandle.h"
 #include "tests/win/creator/CreatorDriving.h"
 #include "tests/win/e2e/MessageBoxProbe.h"
 #include "tests/win/e2e/RealInput.h"
@@ -45,8 +46,9 @@ std::map<std::string, TBytes> FolderContents(const std::string& folder) {
 }  // namespace
 
 // Opened from the command line and saved under a new name through the save dialog, the file
-// holds each part byte for byte as the viewer's own extraction takes it apart.
-TEST_F(TCreatorTest, SaveAsGivesTheViewerEveryPartUnchanged) {
+// holds each part byte for byte as the viewer's own extraction takes it apart; F5 then shows it
+// in the viewer.
+TEST_F(TCreatorTest, SavedFileHoldsEveryPartAndOpensInTheViewer) {
     const TSonpixParts parts = SampleParts();
     const std::string source = m_scratch / "Закат.sonpix";
     ASSERT_TRUE(WriteBytesFile(source, BuildSonpix(parts)));
@@ -66,6 +68,21 @@ TEST_F(TCreatorTest, SaveAsGivesTheViewerEveryPartUnchanged) {
     EXPECT_EQ(ReadBytesFile(out + "part.wav"), parts.sound);
     EXPECT_EQ(ReadBytesFile(out + "partcop.jpg"), parts.makerPicture);
     EXPECT_EQ(makerText, kMakerText);
+
+    ASSERT_TRUE(RealClick(Child(window, "Edit", kMakerText)));
+    ASSERT_TRUE(RealKey("F5"));
+    HWND viewer = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (viewer = FindWindowA("TForm1", nullptr)) && IsWindowVisible(viewer); },
+                          kWindowTimeoutMs));
+    DWORD viewerId = 0;
+    GetWindowThreadProcessId(viewer, &viewerId);
+    UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, viewerId));
+    HWND list = FindWindowExA(viewer, nullptr, "ListBox", nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(list) == std::vector<std::string>{"Закат", "Копия"}; },
+                          kWindowTimeoutMs));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(viewer, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    EXPECT_EQ(WaitForSingleObject(process.Get(), kExitTimeoutMs), WAIT_OBJECT_0);
 }
 
 // A file whose picture the viewer cannot show is refused when saved, as a new file and over an
