@@ -42,7 +42,11 @@ _wine_start_pulse() {
     PULSE_PID=$!
     local i
     for i in $(seq 50); do
-        [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && return 0
+        if [ -S "$XDG_RUNTIME_DIR/pulse/native" ]; then
+            # Recording hears what is played: the sink's monitor is the default input.
+            pactl set-default-source nullsink.monitor >/dev/null 2>&1 || _wine_log "cannot make nullsink.monitor the default source"
+            return 0
+        fi
         sleep 0.1
     done
     _wine_log "PulseAudio did not start (sound tests will fail)"
