@@ -86,7 +86,7 @@ set(WIN_TEST_LIBS_creator sonpix_creator_lib psapi version)
 set(WIN_TEST_PROGRAMS_creator SonpixCreator SonpixViewer)
 # Every program has the one test entry; those over the component layer run with one application
 # object and capture its errors (tests/support/application).
-set(WIN_TEST_APPLICATION_AREAS ui controls folderedit about windows app)
+set(WIN_TEST_APPLICATION_AREAS ui controls folderedit about windows app creator)
 file(GLOB WIN_TEST_APPLICATION_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/application/*.cpp)
 list(FILTER WIN_TEST_APPLICATION_SUPPORT EXCLUDE REGEX "/TestMain\\.cpp$")
 file(GLOB WIN_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*)
@@ -243,10 +243,13 @@ add_executable(hostile_corpus ${CMAKE_SOURCE_DIR}/tests/e2e/corpus/hostile_corpu
 target_link_libraries(hostile_corpus PRIVATE sonpix_sys sonpix_test_support psapi)
 add_dependencies(hostile_corpus SonpixViewer)
 
-# The creator's black-box tests drive it with the same probes and fixture as the viewer's.
+# The creator's black-box tests drive it with the viewer's probes and real input. (Not the
+# viewer's scratch-folder helpers: their ANSI PathExists would clash with the authoring library's.)
 if(TARGET win_creator_tests)
-  target_sources(win_creator_tests PRIVATE ${E2E_PROBES} ${CMAKE_SOURCE_DIR}/tests/win/e2e/RealInput.cpp
-                 ${CMAKE_SOURCE_DIR}/tests/win/e2e/UnixCommand.cpp ${CMAKE_SOURCE_DIR}/tests/win/e2e/ViewerTest.cpp)
+  set(CREATOR_TEST_PROBES ViewerProcess WindowProbe MessageBoxProbe Deadline RealInput UnixCommand)
+  list(TRANSFORM CREATOR_TEST_PROBES PREPEND ${CMAKE_SOURCE_DIR}/tests/win/e2e/)
+  list(TRANSFORM CREATOR_TEST_PROBES APPEND .cpp)
+  target_sources(win_creator_tests PRIVATE ${CREATOR_TEST_PROBES})
 endif()
 
 # Benchmarks: the shared ones (bench/host also builds natively) and the Windows-only ones.

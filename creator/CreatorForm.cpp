@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "creator/CommandLine.h"
 #include "creator/CreatorNames.h"
 #include "creator/CreatorRules.h"
 #include "creator/PartDescriptions.h"
@@ -139,8 +138,6 @@ void TCreatorForm::FormCreate(TObject*) {
     ShowMakerPicture();
     ShowMakerText();
     ShowState();
-    const std::string file = CommandLineFile();
-    if (!file.empty()) OpenFile(file, false);
 }
 
 LRESULT TCreatorForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,10 +1,8 @@
-// TSonpixDocument: changing the parts, and handing them to the authoring library.
+// TSonpixDocument: changing the parts and marking the document saved.
 #include "creator/SonpixDocument.h"
 
 #include <utility>
 
-#include "creator/AnsiText.h"
-#include "creator/CreatorNames.h"
 #include "creator/CreatorRules.h"
 
 namespace {
@@ -12,10 +10,6 @@ void Replace(TDraftPart& held, TDraftPart part, bool& modified) {
     if (held.bytes == part.bytes && held.source == part.source) return;
     held = std::move(part);
     modified = true;
-}
-
-TSonpixPart Labelled(const char* label, const std::vector<std::uint8_t>& bytes) {
-    return TSonpixPart{AnsiToUtf8(label), bytes};
 }
 }  // namespace
 
@@ -41,16 +35,4 @@ void TSonpixDocument::Load(const std::string& path, TDraftContents contents) {
 void TSonpixDocument::MarkSaved(const std::string& path) {
     m_path = path;
     m_modified = false;
-}
-
-TSonpixParts TSonpixDocument::AuthoringParts() const {
-    TSonpixParts parts;
-    parts.picture = Labelled(kPictureLabel, m_contents.picture.bytes);
-    parts.sound = Labelled(kSoundLabel, m_contents.sound.bytes);
-    if (!m_contents.makerPicture.Empty())
-        parts.makerPicture = Labelled(kMakerPictureLabel, m_contents.makerPicture.bytes);
-    if (!m_contents.makerText.empty())
-        parts.makerText = TSonpixPart{AnsiToUtf8(kMakerTextLabel),
-                                      std::vector<std::uint8_t>(m_contents.makerText.begin(), m_contents.makerText.end())};
-    return parts;
 }

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "authoring/SonpixParts.h"
-
 // One part as the form holds it: the file it came from (shown to the user) and its bytes.
 struct TDraftPart {
     std::string source;  // ANSI: a file's name, or a text of the creator's ("Запись")
@@ -40,10 +38,6 @@ public:
     void Load(const std::string& path, TDraftContents contents);
     // The file is now on disk under path.
     void MarkSaved(const std::string& path);
-
-    // The parts for the authoring library, each named by its Russian label in UTF-8; an absent
-    // maker's picture or an empty text is left out.
-    TSonpixParts AuthoringParts() const;
 
 private:
     TDraftContents m_contents;

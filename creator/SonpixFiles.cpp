@@ -21,6 +21,22 @@ std::vector<std::uint8_t> ReadAnsiPath(const std::string& path) {
 
 std::string FileName(const std::string& path) { return path.substr(ExtractFilePath(path).size()); }
 
+// The parts for the authoring library, each named by its Russian label in UTF-8; an absent
+// maker's picture or an empty text is left out.
+TSonpixPart Labelled(const char* label, const std::vector<std::uint8_t>& bytes) {
+    return TSonpixPart{AnsiToUtf8(label), bytes};
+}
+
+TSonpixParts AuthoringParts(const TDraftContents& contents) {
+    TSonpixParts parts;
+    parts.picture = Labelled(kPictureLabel, contents.picture.bytes);
+    parts.sound = Labelled(kSoundLabel, contents.sound.bytes);
+    if (!contents.makerPicture.Empty()) parts.makerPicture = Labelled(kMakerPictureLabel, contents.makerPicture.bytes);
+    if (!contents.makerText.empty())
+        parts.makerText = Labelled(kMakerTextLabel, std::vector<std::uint8_t>(contents.makerText.begin(), contents.makerText.end()));
+    return parts;
+}
+
 std::vector<std::uint8_t> Section(const std::vector<std::uint8_t>& bytes, const ByteRange& range) {
     if (range.Size() == 0) return {};
     return std::vector<std::uint8_t>(bytes.begin() + range.first, bytes.begin() + range.last + 1);
@@ -49,7 +65,7 @@ std::vector<TSaveFault> WriteSonpix(const TSonpixDocument& document, const std::
     if (document.Contents().picture.Empty()) faults.push_back({kPictureLabel, "не выбрана"});
     if (document.Contents().sound.Empty()) faults.push_back({kSoundLabel, "не выбран"});
     if (!faults.empty()) return faults;
-    for (const TAuthoringFault& fault : AuthorSonpixFile(document.AuthoringParts(), AnsiToUtf8(path), replace))
+    for (const TAuthoringFault& fault : AuthorSonpixFile(AuthoringParts(document.Contents()), AnsiToUtf8(path), replace))
         faults.push_back({Utf8ToAnsi(fault.who), Utf8ToAnsi(fault.reason)});
     return faults;
 }

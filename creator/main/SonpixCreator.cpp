@@ -1,6 +1,7 @@
 // Program entry of the creator: the application, its one window, the message loop.
 #include <windows.h>
 
+#include "creator/CommandLine.h"
 #include "creator/CreatorForm.h"
 #include "ui/Application.h"
 #include "ui/ExceptionBoundary.h"
@@ -10,6 +11,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     GuardedRun([] {
         Application->Initialize();
         Application->CreateForm(CreatorForm);
+        // A file named on the command line comes into the shown form; one that cannot be opened
+        // is reported, and the form starts empty.
+        const std::string file = CommandLineFile();
+        CreatorForm->Show();
+        if (!file.empty()) GuardedRun([&file] { CreatorForm->OpenFile(file, false); });
         Application->Run();
     });
     return 0;

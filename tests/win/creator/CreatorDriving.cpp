@@ -29,9 +29,20 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
 
 std::string CreatorExePath() { return FileBesideProgram("SonpixCreator.exe"); }
 
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+void TCreatorTest::SetUp() {
+    ASSERT_NE(GetFileAttributesA(CreatorExePath().c_str()), INVALID_FILE_ATTRIBUTES) << "no " << CreatorExePath();
+}
+
 HWND TCreatorTest::StartCreator(const std::string& arguments) {
-    TViewerProcess& creator = Start(arguments, "", CreatorExePath());
-    if (!creator.Started()) return nullptr;
+    m_creators.push_back(std::make_unique<TViewerProcess>(
+        TViewerProcess::Start(TLaunch{CreatorExePath(), arguments, m_scratch.Path()})));
+    TViewerProcess& creator = Creator();
+    if (!creator.Started()) {
+        ADD_FAILURE() << creator.Error();
+        return nullptr;
+    }
     HWND window = nullptr;
     WaitUntil(
         [&] {
@@ -66,7 +77,7 @@ HWND TCreatorTest::WaitForBoxWithButton(int commandId, const std::string& captio
     HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (HWND window : TopLevelWindowsOf(Viewer().Id())) {
+            for (HWND window : TopLevelWindowsOf(Creator().Id())) {
                 if (ClassNameOf(window) != "#32770" || !IsWindowVisible(window)) continue;
                 if (!caption.empty() && TitleOf(window) != caption) continue;
                 for (int id : ReadMessageBox(window).buttons)

@@ -59,7 +59,7 @@ TEST_F(TCreatorTest, SavedFileHoldsEveryPartAndOpensInTheViewer) {
     const std::string saved = m_scratch / "Копия.sonpix";
     ASSERT_TRUE(AnswerSaveDialog(saved));
     ASSERT_TRUE(WaitUntil([&] { return TitleOf(window) == "Копия.sonpix - Сонпик Создатель"; }, kWindowTimeoutMs))
-        << TitleOf(window) << "\n" << DescribeTopLevelWindows(Viewer().Id());
+        << TitleOf(window) << "\n" << DescribeTopLevelWindows(Creator().Id());
 
     const std::string out = m_scratch.Make("out\\");
     std::string makerText;
@@ -112,11 +112,11 @@ TEST_F(TCreatorTest, RefusedPictureLeavesTheFolderAsItWas) {
         ASSERT_TRUE(AnswerSaveDialog(m_scratch / c.target));
         if (c.replaces) {
             HWND question = WaitForBoxWithButton(IDYES);
-            ASSERT_TRUE(question) << DescribeTopLevelWindows(Viewer().Id());
+            ASSERT_TRUE(question) << DescribeTopLevelWindows(Creator().Id());
             ASSERT_TRUE(PressMessageBoxButton(question, IDYES));
         }
         HWND box = WaitForBoxWithButton(IDOK, "Сонпик не сохранён");
-        ASSERT_TRUE(box) << DescribeTopLevelWindows(Viewer().Id());
+        ASSERT_TRUE(box) << DescribeTopLevelWindows(Creator().Id());
         const std::string text = ReadMessageBox(box).text;
         EXPECT_NE(text.find("Картинка: "), std::string::npos) << text;
         EXPECT_EQ(text.find("Звук: "), std::string::npos) << text;
@@ -124,6 +124,6 @@ TEST_F(TCreatorTest, RefusedPictureLeavesTheFolderAsItWas) {
         EXPECT_EQ(FolderContents(m_scratch.Path()), before);
         // The form keeps every part: the title still names the opened file, unchanged.
         EXPECT_EQ(TitleOf(window), "Испорченный.sonpix - Сонпик Создатель");
-        Viewer().Kill();
+        Creator().Kill();
     }
 }
