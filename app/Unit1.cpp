@@ -45,6 +45,9 @@ TForm1::TForm1(TComponent* owner)
              biSystemMenu | biMinimize | biMaximize}) {
     UseProgramIcon();
     CreateControls();
+    char noPrepare[8] = {};
+    const DWORD length = GetEnvironmentVariableA("SONPIX_NO_PREPARE", noPrepare, sizeof noPrepare);
+    m_decodeAhead = std::make_unique<TDecodeAhead>(!(length == 1 && noPrepare[0] == '1'));
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
 }
 
@@ -179,6 +182,9 @@ void TForm1::ApplyWideLayout() {
 }
 
 void TForm1::ListFolder() {
+    // Another folder: whatever was prepared belongs to the old one.
+    m_decodeAhead->Stop();
+    m_shownPath.clear();
     const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
@@ -193,6 +199,9 @@ void TForm1::ListFolder() {
 }
 
 void TForm1::OpenSelectedEntry() {
+    // A new selection: the worker lets go of the file it prepares, and the display has the cores.
+    m_decodeAhead->Pause();
+    m_shownPath.clear();
     Button1->SetEnabled(true);
     Image1->Hide();
     Image2->Hide();
@@ -204,10 +213,18 @@ void TForm1::OpenSelectedEntry() {
     const std::string path = folder + name + ".sonpix";
     // The previous sound stops and its file is released before the extraction rewrites it.
     SoundPlayer1->Close();
+    m_shownPath = path;
     std::string makerText;
-    ExtractSonpix(path, GetTempFolder(), kTempBaseName, makerText);
-    StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
-    ShowCurrentFile();
+    // The neighbours are prepared after a file that fails as well, so stepping on is quick.
+    try {
+        ExtractSonpix(path, GetTempFolder(), kTempBaseName, makerText);
+        StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
+        ShowCurrentFile();
+    } catch (...) {
+        PrepareNeighbours();
+        throw;
+    }
+    PrepareNeighbours();
 }
 
 void TForm1::ShowPendingFile() {
@@ -241,6 +258,8 @@ void TForm1::StartCreator() {
 }
 
 void TForm1::WMClose() {
+    // A decode in progress stops within a few rows; the thread itself ends with the form.
+    m_decodeAhead->Stop();
     const std::string temp = GetTempFolder();
     if (FileExists(temp + kTempPictureFile)) DeleteFileQuietly(temp + kTempPictureFile);
     if (FileExists(temp + kTempMakerPictureFile)) DeleteFileQuietly(temp + kTempMakerPictureFile);

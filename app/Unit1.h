@@ -2,6 +2,7 @@
 #pragma once
 #include <memory>
 
+#include "app/DecodeAhead.h"
 #include "sound/SoundPlayer.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
@@ -75,6 +76,10 @@ public:
     // The larger layout for screens at least 1024 pixels wide.
     void ApplyWideLayout();
 
+    // The worker that fits the neighbours of the selected entry ahead of time (switched off by
+    // the environment variable SONPIX_NO_PREPARE=1); made with the form, ended with it.
+    TDecodeAhead& DecodeAhead() { return *m_decodeAhead; }
+
 protected:
     // Close request: removes the current file's temporary files, then closes as any main form.
     void WMClose() override;
@@ -88,6 +93,14 @@ private:
     void ShowFitted(TImage& image, const std::string& picture, int width, int height);
     // Opens the sound file anew and starts it from its beginning; returns at once.
     void PlaySoundFile(const std::string& path);
+    // Shows the bitmap prepared for the shown file when it was made from the very bytes of the
+    // extracted picture and for this box; false (nothing done) otherwise.
+    bool ShowPrepared(TImage& image, const std::string& picture, TPreparedKind kind, TFitBox box);
+    // Has the worker prepare the entries next to the selected one.
+    void PrepareNeighbours();
+
+    std::unique_ptr<TDecodeAhead> m_decodeAhead;  // owned; its thread ends before the form
+    std::string m_shownPath;  // the Sonpix file the list selection extracted last; empty for the command line's
 };
 
 extern TForm1* Form1;

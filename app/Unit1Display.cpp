@@ -2,10 +2,13 @@
 // filling the author details window.
 #include <windows.h>
 
+#include "app/DecodeAheadPlan.h"
 #include "app/Unit1.h"
 #include "app/ViewerNames.h"
 #include "container/sonpix.h"
 #include "picture/FitPicture.h"
+#include "sys/FileBytes.h"
+#include "sys/PathText.h"
 #include "sys/mysys.h"
 #include "ui/Application.h"
 #include "windows/Unit3.h"
@@ -13,6 +16,12 @@
 namespace {
 // The picture box follows the screen's width at the moment of each display.
 bool WideScreenNow() { return GetSystemMetrics(SM_CXSCREEN) >= kWideScreenWidth; }
+
+TFitBox PictureBoxNow() {
+    return WideScreenNow() ? TFitBox{kWidePictureBoxWidth, kWidePictureBoxHeight}
+                           : TFitBox{kPictureBoxWidth, kPictureBoxHeight};
+}
+constexpr TFitBox kMakerPictureBox{kMakerPictureBoxWidth, kMakerPictureBoxHeight};
 }  // namespace
 
 void TForm1::ShowFittedCopy(TImage& image, const std::string& fittedPath) {
@@ -38,14 +47,41 @@ void TForm1::ShowFitted(TImage& image, const std::string& picture, int width, in
         image.Hide();
 }
 
+bool TForm1::ShowPrepared(TImage& image, const std::string& picture, TPreparedKind kind, TFitBox box) {
+    if (m_shownPath.empty() || !m_decodeAhead->Has(m_shownPath, kind, box) || !FileExists(picture)) return false;
+    // The bytes the selection extracted now, not the name or the time: a file changed or replaced
+    // after it was prepared gives other bytes and is fitted anew. A picture that cannot be read
+    // here is left to the fit, which reports it.
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = ReadFileBytes(picture);
+    } catch (const std::exception&) {
+        return false;
+    }
+    TBitmapHandle bitmap = m_decodeAhead->Take(m_shownPath, kind, box, DigestOf(bytes.data(), bytes.size()));
+    if (!bitmap) return false;
+    image.SetBitmap(std::move(bitmap));
+    image.Show();
+    return true;
+}
+
+void TForm1::PrepareNeighbours() {
+    if (Application->Terminated() || !m_decodeAhead->Enabled()) return;
+    const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
+    std::vector<std::string> paths;
+    for (int entry : EntriesToPrepare(ListBox1->ItemIndex(), ListBox1->ItemCount()))
+        paths.push_back(folder + ListBox1->Item(entry) + ".sonpix");
+    m_decodeAhead->Prepare(paths, PictureBoxNow(), kMakerPictureBox);
+}
+
 void TForm1::ShowCurrentFile() {
     const std::string temp = GetTempFolder();
-    if (WideScreenNow())
-        ShowFitted(*Image1, temp + kTempPictureFile, kWidePictureBoxWidth, kWidePictureBoxHeight);
-    else
-        ShowFitted(*Image1, temp + kTempPictureFile, kPictureBoxWidth, kPictureBoxHeight);
+    const TFitBox box = PictureBoxNow();
+    if (!ShowPrepared(*Image1, temp + kTempPictureFile, pkPicture, box))
+        ShowFitted(*Image1, temp + kTempPictureFile, box.width, box.height);
     // Without a maker's picture Image2 stays as the caller left it (hidden, or the banner).
-    if (FileExists(temp + kTempMakerPictureFile))
+    if (FileExists(temp + kTempMakerPictureFile) &&
+        !ShowPrepared(*Image2, temp + kTempMakerPictureFile, pkMakerPicture, kMakerPictureBox))
         ShowFitted(*Image2, temp + kTempMakerPictureFile, kMakerPictureBoxWidth, kMakerPictureBoxHeight);
 
     // The pictures are painted before the sound is opened. A close request handled in this pass

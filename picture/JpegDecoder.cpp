@@ -54,8 +54,9 @@ TJpegHeader ReadJpegHeader(const std::uint8_t* data, std::size_t size) {
     return header;
 }
 
-void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target) {
-    TJpegDecompressor decompressor(data, size);
+void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target,
+                const std::atomic<bool>* cancel) {
+    TJpegDecompressor decompressor(data, size, cancel);
     jpeg_decompress_struct& info = decompressor.Info();
     decompressor.ReadHeader();
     CheckJpegPictureSize(info.image_width, info.image_height);

@@ -1,5 +1,6 @@
 // Reads JPEG headers and decodes JPEG data at full size into 24-bit blue-green-red rows.
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,5 +27,6 @@ using TBgrTargetProvider = std::function<TBgrTarget(int width, int height)>;
 // Decodes at full size with the accurate integer inverse DCT and smooth upsampling, colour and
 // grey pictures alike, into blue-green-red pixels of 3 bytes or of 4 (the fourth unused). EJPEG
 // on a fatal decoder error, a refused size, more than kMaxJpegScans scans or more work than
-// TJpegScanWork allows.
-void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target);
+// TJpegScanWork allows; also when the cancel flag (not owned; null for none) turns true.
+void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target,
+                const std::atomic<bool>* cancel = nullptr);

@@ -3,12 +3,13 @@
 
 #include "picture/JpegLimits.h"
 
-TJpegDecompressor::TJpegDecompressor(const std::uint8_t* data, std::size_t size) {
+TJpegDecompressor::TJpegDecompressor(const std::uint8_t* data, std::size_t size, const std::atomic<bool>* cancel) {
     // Refused before libjpeg allocates anything: a constructor that throws runs no destructor.
     if (size > kMaxJpegDataSize) throw EJPEG("JPEG file too large");
     m_info.err = InstallJpegErrorManager(m_error);
     jpeg_create_decompress(&m_info);
     m_info.mem->max_memory_to_use = kJpegLibraryMemory;
+    m_scans.cancel = cancel;
     m_info.progress = &m_scans;
     jpeg_mem_src(&m_info, data, static_cast<unsigned long>(size));
 }

@@ -2,6 +2,7 @@
 // picture, so that the two cannot drift apart.
 #pragma once
 #include <cstddef>
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -13,7 +14,8 @@ public:
     // Reads from data in place. Fatal libjpeg errors leave as EJPEG with libjpeg's message code,
     // the memory, scan and work limits watch every step, and the libjpeg state is destroyed on
     // every way out. EJPEG("JPEG file too large") for data of kMaxJpegDataSize bytes or more.
-    TJpegDecompressor(const std::uint8_t* data, std::size_t size);
+    // A cancel flag (not owned, null for none) that turns true stops the decode with EJPEG.
+    TJpegDecompressor(const std::uint8_t* data, std::size_t size, const std::atomic<bool>* cancel = nullptr);
     ~TJpegDecompressor() { jpeg_destroy_decompress(&m_info); }
     TJpegDecompressor(const TJpegDecompressor&) = delete;
     TJpegDecompressor& operator=(const TJpegDecompressor&) = delete;

@@ -46,8 +46,9 @@ void StretchPixels(HDC dc, const RECT& r, const TBgrImage& pixels) {
 
 }  // namespace
 
-void TJPEGImage::LoadFromFile(const std::string& path) {
-    std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+void TJPEGImage::LoadFromFile(const std::string& path) { LoadFromBytes(ReadFileBytes(path)); }
+
+void TJPEGImage::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     TJpegHeader header;
     if (!bytes.empty()) header = ReadJpegHeader(bytes.data(), bytes.size());
     m_jpeg = std::move(bytes);
@@ -57,24 +58,27 @@ void TJPEGImage::LoadFromFile(const std::string& path) {
     m_progressive = header.progressive;
 }
 
-TBgrImage TJPEGImage::DecodedPixels() const {
+TBgrImage TJPEGImage::DecodedPixels(const std::atomic<bool>* cancel) const {
     if (!m_pixels.Empty()) return m_pixels;
     TBgrImage pixels;
-    DecodeJpeg(m_jpeg.data(), m_jpeg.size(), 3, [&pixels](int width, int height) {
-        pixels = TBgrImage(width, height, 3);
-        return TBgrTarget{pixels.Bits(), pixels.Stride()};
-    });
+    DecodeJpeg(
+        m_jpeg.data(), m_jpeg.size(), 3,
+        [&pixels](int width, int height) {
+            pixels = TBgrImage(width, height, 3);
+            return TBgrTarget{pixels.Bits(), pixels.Stride()};
+        },
+        cancel);
     return pixels;
 }
 
-void TJPEGImage::StretchDraw(HDC dc, const RECT& r) const {
+void TJPEGImage::StretchDraw(HDC dc, const RECT& r, const std::atomic<bool>* cancel) const {
     if (Empty()) return;
     if (!m_pixels.Empty()) {
         StretchPixels(dc, r, m_pixels);
         return;
     }
     if (StretchModeFor(dc) == HALFTONE) {
-        StretchPixels(dc, r, DecodedPixels());
+        StretchPixels(dc, r, DecodedPixels(cancel));
         return;
     }
     // The picture is decoded in 24-bit colour, as cheap as a decode gets, and stretched onto a
@@ -91,7 +95,7 @@ void TJPEGImage::StretchDraw(HDC dc, const RECT& r) const {
         throw EJPEG("Cannot create a bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
     TMemDC memory(dc);
     TSelectGuard select(memory.Get(), stretched.Get());
-    StretchPixels(memory.Get(), RECT{0, 0, width, height}, DecodedPixels());
+    StretchPixels(memory.Get(), RECT{0, 0, width, height}, DecodedPixels(cancel));
     if (!BitBlt(dc, r.left, r.top, width, height, memory.Get(), 0, 0, SRCCOPY)) throw EJPEG("Cannot draw the JPEG picture");
 }
 
@@ -117,15 +121,14 @@ void TJPEGImage::AssignBitmap(HBITMAP bitmap) {
     m_height = height;
 }
 
-void TJPEGImage::SaveToFile(const std::string& path) const {
-    if (Empty()) {
-        WriteFileBytes(path, {});
-        return;
-    }
-    WriteFileBytes(path, EncodeJpeg(DecodedPixels(), m_progressive));
+void TJPEGImage::SaveToFile(const std::string& path) const { WriteFileBytes(path, SaveToBytes()); }
+
+std::vector<std::uint8_t> TJPEGImage::SaveToBytes() const {
+    if (Empty()) return {};
+    return EncodeJpeg(DecodedPixels(), m_progressive);
 }
 
-TBitmapHandle TJPEGImage::ToBitmap() const {
+TBitmapHandle TJPEGImage::ToBitmap(const std::atomic<bool>* cancel) const {
     if (Empty()) return TBitmapHandle();
     TBitmapHandle bitmap;
     std::uint8_t* bits = nullptr;
@@ -145,7 +148,7 @@ TBitmapHandle TJPEGImage::ToBitmap() const {
         makeSection(m_pixels.Width(), m_pixels.Height());
         std::memcpy(bits, m_pixels.Bits(), m_pixels.Stride() * static_cast<std::size_t>(m_pixels.Height()));
     } else {
-        DecodeJpeg(m_jpeg.data(), m_jpeg.size(), 3, makeSection);
+        DecodeJpeg(m_jpeg.data(), m_jpeg.size(), 3, makeSection, cancel);
     }
     GdiFlush();
     return bitmap;

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ public:
     // gives an empty picture of 0 x 0 pixels. EFOpenError when the file cannot be read, EJPEG when
     // the header is rejected; on failure the object keeps what it held before.
     void LoadFromFile(const std::string& path);
+    // The same for JPEG data already in memory (EJPEG only).
+    void LoadFromBytes(std::vector<std::uint8_t> bytes);
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -29,8 +32,9 @@ public:
 
     // Decodes at full size and stretches the picture over the rectangle with the platform's plain
     // stretch copy (colour-on-colour; halftone only on targets of 8 bits per pixel or fewer).
-    // An empty picture draws nothing. EJPEG when decoding or drawing fails.
-    void StretchDraw(HDC dc, const RECT& r) const;
+    // An empty picture draws nothing. EJPEG when decoding or drawing fails, or when the cancel
+    // flag (not owned; null for none) turns true during the decode.
+    void StretchDraw(HDC dc, const RECT& r, const std::atomic<bool>* cancel = nullptr) const;
 
     // Takes over the pixels of the bitmap (which must not be selected into a device context);
     // a null bitmap empties the picture.
@@ -39,13 +43,16 @@ public:
     // Encodes the picture at quality 90, progressive exactly when the file loaded last was, and
     // writes it to the file. An empty picture writes an empty file.
     void SaveToFile(const std::string& path) const;
+    // The bytes SaveToFile writes.
+    std::vector<std::uint8_t> SaveToBytes() const;
 
-    // The picture at full size as a 24-bit top-down DIB section (null for an empty picture).
-    TBitmapHandle ToBitmap() const;
+    // The picture at full size as a 24-bit top-down DIB section (null for an empty picture);
+    // a decode stops with EJPEG when the cancel flag (not owned; null for none) turns true.
+    TBitmapHandle ToBitmap(const std::atomic<bool>* cancel = nullptr) const;
 
 private:
     // The picture's pixels: the taken-over bitmap as it is, or the loaded file decoded.
-    TBgrImage DecodedPixels() const;
+    TBgrImage DecodedPixels(const std::atomic<bool>* cancel = nullptr) const;
 
     std::vector<std::uint8_t> m_jpeg;  // the loaded file; empty after AssignBitmap
     TBgrImage m_pixels;                // taken-over bitmap pixels; empty while m_jpeg is the picture

@@ -10,6 +10,7 @@ namespace {
 void CountScan(j_common_ptr common) {
     auto* info = reinterpret_cast<j_decompress_ptr>(common);
     auto* counter = static_cast<TJpegScanCounter*>(info->progress);
+    if (counter->cancel && counter->cancel->load(std::memory_order_relaxed)) throw EJPEG("JPEG decoding cancelled");
     if (info->input_scan_number == counter->lastScan || info->comps_in_scan <= 0) return;
     counter->lastScan = info->input_scan_number;
     if (info->input_scan_number > kMaxJpegScans)

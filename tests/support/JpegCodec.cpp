@@ -93,6 +93,17 @@ TBytes EncodeRgbJpeg(const TRgbImage& image, int quality, bool progressive) {
         [&image](JDIMENSION y) { return const_cast<JSAMPROW>(image.At(0, static_cast<int>(y))); });
 }
 
+TBytes EncodeJpegVariant(const TRgbImage& image, int quality, bool progressive, bool grey, int restartRows) {
+    return Compress(
+        image.width, image.height, 3, JCS_RGB, quality,
+        [=](jpeg_compress_struct& info) {
+            if (grey) jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+            info.restart_in_rows = restartRows;
+            if (progressive) jpeg_simple_progression(&info);
+        },
+        [&image](JDIMENSION y) { return const_cast<JSAMPROW>(image.At(0, static_cast<int>(y))); });
+}
+
 TBytes EncodeCmykJpeg(const std::vector<std::uint8_t>& cmyk, int width, int height, TCmykForm form, int quality) {
     std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * 4);
     return Compress(

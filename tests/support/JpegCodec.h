@@ -17,6 +17,10 @@ public:
 // simple progression script.
 TBytes EncodeRgbJpeg(const TRgbImage& image, int quality, bool progressive);
 
+// A colour JPEG converted to one grey component when grey, with a restart marker every
+// restartRows rows of blocks when restartRows > 0; otherwise as EncodeRgbJpeg.
+TBytes EncodeJpegVariant(const TRgbImage& image, int quality, bool progressive, bool grey, int restartRows);
+
 // How a four-colour JPEG stores its inks.
 enum class TCmykForm {
     plainCmyk,     // no Adobe marker, the ink itself (0 = none)

@@ -1,0 +1,105 @@
+// TDecodeAhead: a worker thread that fits the pictures of the entries next to the selected one
+// while the viewer is idle, so that stepping to them skips the decode.
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "app/DecodeAheadPlan.h"
+#include "sys/CriticalSection.h"
+#include "sys/GdiObjects.h"
+#include "sys/UniqueHandle.h"
+
+// A box a picture is fitted into.
+struct TFitBox {
+    int width = 0;
+    int height = 0;
+    bool operator==(const TFitBox& other) const { return width == other.width && height == other.height; }
+};
+
+// The two pictures of a Sonpix file that the main window shows.
+enum TPreparedKind { pkPicture, pkMakerPicture };
+
+// The worker reads each file named to it, takes its picture and maker's picture out with the
+// container's own section rules, and fits each exactly as the display does (FitPictureBytes, then
+// the fitted copy decoded into a bitmap as the display's picture object makes it). It keeps only
+// the fitted bitmaps, of at most kMaxPrepared files, each with the digest of the bytes it was made
+// from and the box it was fitted to. A file that cannot be read or a picture that fails leaves
+// nothing to take: the display then runs as without preparation and reports what it finds. The
+// worker never touches a window and never reports an error.
+class TDecodeAhead {
+public:
+    static constexpr int kMaxPrepared = 2;
+    // Files larger than this are left to the display, so that no read holds the worker long.
+    static constexpr std::uint64_t kMaxFileSize = 256ull * 1024 * 1024;
+
+    // Without `enabled` (or when no thread can be made) nothing is ever prepared.
+    explicit TDecodeAhead(bool enabled);
+    // Cancels the work in progress (the decode stops within a few rows) and ends the thread.
+    ~TDecodeAhead();
+    TDecodeAhead(const TDecodeAhead&) = delete;
+    TDecodeAhead& operator=(const TDecodeAhead&) = delete;
+
+    bool Enabled() const { return m_thread.Valid(); }
+
+    // Interface thread, each call returns at once. Prepare: stops the work in progress, drops
+    // what was prepared for other files, and prepares these files in this order, their pictures
+    // fitted to pictureBox and their maker's pictures to makerBox. Pause: stops the work in
+    // progress and forgets the files still to do, keeping what is prepared. Stop: Pause, and
+    // drops everything prepared.
+    void Prepare(const std::vector<std::string>& paths, TFitBox pictureBox, TFitBox makerBox);
+    void Pause();
+    void Stop();
+
+    // Interface thread. Whether a prepared bitmap of this kind is held for path at this box.
+    bool Has(const std::string& path, TPreparedKind kind, TFitBox box);
+    // Hands over that bitmap when it was made from bytes with this digest; a null bitmap
+    // otherwise, and the caller fits the picture itself.
+    TBitmapHandle Take(const std::string& path, TPreparedKind kind, TFitBox box, const TPictureDigest& digest);
+
+    // For tests and benchmarks: no file waits and none is being prepared; the files held; the
+    // bitmaps handed over by Take so far.
+    bool Idle();
+    int PreparedCount();
+    int TakenCount();
+
+private:
+    struct TPreparedPicture {
+        TFitBox box;
+        TPictureDigest digest;  // of the picture's bytes as the file held them
+        TBitmapHandle bitmap;   // owned; null when nothing could be made
+    };
+    struct TPreparedFile {
+        std::string path;
+        TPreparedPicture picture;
+        TPreparedPicture makerPicture;
+        TPreparedPicture& Of(TPreparedKind kind) { return kind == pkPicture ? picture : makerPicture; }
+    };
+
+    static DWORD WINAPI ThreadMain(void* self);
+    void Run();
+    // Worker: the prepared pictures of one file, or false when the work was cancelled.
+    bool PrepareFile(TPreparedFile& file, TFitBox pictureBox, TFitBox makerBox);
+    TPreparedPicture PreparePicture(std::vector<std::uint8_t> bytes, TFitBox box);
+    // Worker: whether an entry for these bytes and boxes is held already.
+    bool HeldAlready(const TPreparedFile& file);
+    // Under m_lock: cancels the file being prepared and empties the queue.
+    void CancelLocked();
+    TPreparedFile* FindLocked(const std::string& path);
+
+    // Lock order: m_lock is the only lock; the worker never holds it while it decodes.
+    TCriticalSection m_lock;
+    TConditionVariable m_wake;                // the queue changed, or the thread must end
+    std::vector<std::string> m_queue;         // files still to prepare, first first
+    TFitBox m_pictureBox, m_makerBox;         // the boxes of the files queued
+    std::vector<TPreparedFile> m_prepared;    // at most kMaxPrepared
+    int m_taken = 0;                          // bitmaps handed over
+    bool m_busy = false;                      // the worker is preparing a file
+    bool m_ending = false;                    // the thread is to end
+    // Raised by the interface thread to stop the file in progress; read by the decoder's
+    // progress hook without the lock; lowered by the worker, under the lock, as it takes a file.
+    std::atomic<bool> m_cancel{false};
+    UniqueHandle m_thread;  // owned handle of the worker thread; made last, joined first
+};
