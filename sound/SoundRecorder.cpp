@@ -102,6 +102,10 @@ void TSoundRecorder::Start() {
         // Without MCI_WAIT the device records on its own thread until it is stopped.
         MCI_RECORD_PARMS record{};
         error = Send(MCI_RECORD, 0, &record);
+        // That thread reports an input it cannot open only by leaving the device stopped: Wine
+        // with no sound input accepts the command and never records (and now and then does the
+        // same to a recording started soon after another). The mode tells at once.
+        if (error == 0 && Status(MCI_STATUS_MODE) != MCI_MODE_RECORD) error = MCIERR_WAVE_INPUTSUNSUITABLE;
     }
     if (error != 0) {
         const EMCIDeviceError failure = DeviceError(error);
