@@ -326,3 +326,12 @@ TRgbImage MakeMakerBadge(int width, int height) {
         }
     return image;
 }
+
+void AddSensorNoise(TRgbImage& image, unsigned seed) {
+    unsigned state = seed * 2654435761u + 1;
+    for (std::uint8_t& value : image.rgb) {
+        state = state * 1664525u + 1013904223u;
+        const int noisy = value + static_cast<int>((state >> 24) % 17) - 8;
+        value = static_cast<std::uint8_t>(std::clamp(noisy, 0, 255));
+    }
+}

@@ -39,3 +39,7 @@ TRgbImage MakeLighthouse(int width, int height);
 TRgbImage MakeFlower(int width, int height);
 TRgbImage MakeAurora(int width, int height);
 TRgbImage MakeMakerBadge(int width, int height);
+
+// Adds a camera sensor's grain (up to ±8 per component, a fixed sequence for each seed): the fine
+// detail that makes a drawn scene cost what a photograph costs to encode and decode.
+void AddSensorNoise(TRgbImage& image, unsigned seed);
