@@ -12,7 +12,8 @@
 #   tools/run.sh [--screen WxH] --tour [OUTDIR]
 # The tour opens the sample folder on a private display and does what a newcomer would, with real
 # mouse clicks and keys: selects entries, replays, opens each window, uses the browse dialog and
-# closes; it saves a screenshot at each step in OUTDIR (default build/tour).
+# starts the creator with the note-pad button, makes a file from a sample's parts, shows it in the
+# viewer and closes; it saves a screenshot at each step in OUTDIR (default build/tour).
 # Options come before FOLDER|FILE, and OUTDIR, when given, right after --tour. The environment may
 # set BUILD (the build folder, default build), SONPIX_SCREEN, SONPIX_SHOT_DELAY (seconds before a
 # screenshot, default 5) and SONPIX_ABOUT_DELAY (seconds after the About click, default 4).
@@ -38,7 +39,7 @@ TARGET=${1:-}
 
 "$ROOT/tools/deps.sh"
 mkdir -p "$BUILD"
-"$ROOT/tools/build.sh" win SonpixViewer make_samples
+"$ROOT/tools/build.sh" win SonpixViewer SonpixCreator sonpix make_samples
 
 source "$ROOT/tools/wine.sh"
 [ -n "$TOUR" ] && SCREENSHOT=$TOUR

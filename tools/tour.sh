@@ -1,12 +1,76 @@
 # The tour of tools/run.sh --tour: drives the viewer on the private display with xdotool, the way
-# a person would, and saves a screenshot after each step. Sourced by tools/run.sh after wine_start,
-# in the sample folder; needs BUILD and the wine.sh functions.
+# a person would, and saves a screenshot after each step; then the viewer's note-pad button starts
+# the creator, which makes a new Sonpix file from the parts of a sample, and the viewer shows it.
+# Sourced by tools/run.sh after wine_start, in the sample folder; needs BUILD and the wine.sh
+# functions.
 #   run_tour OUTDIR
 
 # The main window is unmanaged: its X window holds Wine's own frame and caption (4 and 19
 # pixels), so a client point (x, y) is at (X + 4 + x, Y + 23 + y) on the screen.
 _tour_click() {  # client x, client y
     xdotool mousemove "$((TOUR_X + 4 + $1))" "$((TOUR_Y + 23 + $2))" click 1
+}
+
+# Both programs' windows are unmanaged: their X windows hold Wine's own frame and caption.
+_tour_click_in() {  # X window, client x, client y
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove "$((X + 4 + $2))" "$((Y + 23 + $3))" click 1
+}
+
+_tour_window() {  # X class; prints the first visible window of that class within 20 s
+    local i window=""
+    for i in $(seq 40); do
+        window=$(xdotool search --onlyvisible --class "$1" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        sleep 0.5
+    done
+    [ -n "$window" ] && echo "$window"
+}
+
+# Types a Windows path into the standard file dialog that has the focus and confirms it.
+_tour_dialog_path() {  # path
+    sleep 1.5
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$1"
+    sleep 0.3
+    xdotool key Return
+    sleep 1.5
+}
+
+# The creator, started by the viewer's note-pad button: a new file from the sample's parts.
+_tour_creator() {  # the viewer's main window
+    local parts=$TOUR_OUT/parts sample creator viewer
+    sample=$(ls Flower.sonpix 2>/dev/null || ls ./*.sonpix | head -n 1)
+    rm -rf "$parts"; mkdir -p "$parts"
+    wine_run 60 "$BUILD/win/sonpix.exe" extract "$(winepath -w "$sample")" -o "$(winepath -w "$parts")" >/dev/null 2>&1
+    local name; name=$(basename "$sample" .sonpix)
+    rm -f tour.sonpix
+    _tour_click_in "$1" 75 591                  # the note pad: starts the creator, ends the viewer
+    creator=$(_tour_window sonpixcreator.exe) || { echo "tour: the creator did not appear"; return 1; }
+    _tour_shot 11-the-creator-started-by-the-viewer 2
+    _tour_click_in "$creator" 86 356            # "Открыть картинку..."
+    _tour_dialog_path "$(winepath -w "$parts/$name.jpg")"
+    _tour_click_in "$creator" 492 110           # "Открыть звук..."
+    _tour_dialog_path "$(winepath -w "$parts/$name.wav")"
+    if [ -f "$parts/$name-maker.jpg" ]; then
+        _tour_click_in "$creator" 719 166       # the maker's picture: "Открыть..."
+        _tour_dialog_path "$(winepath -w "$parts/$name-maker.jpg")"
+    fi
+    _tour_click_in "$creator" 600 320           # the maker's text
+    xdotool type --delay 20 "Made on the tour"
+    _tour_shot 12-the-creator-with-the-parts 1
+    xdotool key ctrl+shift+s                    # save as
+    _tour_dialog_path "$(winepath -w "$PWD")\\tour.sonpix"
+    _tour_shot 13-the-creator-saved-the-file 1
+    [ -f tour.sonpix ] || { echo "tour: the creator did not save tour.sonpix"; return 1; }
+    xdotool key F5                              # show in the viewer
+    viewer=$(_tour_window sonpixviewer.exe) || { echo "tour: the viewer did not show the new file"; return 1; }
+    _tour_shot 14-the-viewer-shows-the-new-file 4
+    _tour_click_in "$viewer" 500 300
+    xdotool key alt+F4
+    sleep 1
+    _tour_click_in "$creator" 600 420
+    xdotool key alt+F4
 }
 
 # Saves the part of the screen where the main window and the windows it opens stand.
@@ -57,10 +121,10 @@ run_tour() {
     _tour_shot 10-the-browse-dialog 2
     xdotool key Escape
     sleep 1
-    _tour_click 500 300                     # back to the main window, then close it
-    xdotool key alt+F4
-    for i in $(seq 20); do kill -0 "$viewer" 2>/dev/null || break; sleep 0.5; done
-    _tour_shot 11-closed 0.5
+    _tour_click 500 300                     # back to the main window
+    _tour_creator "$main" || return 1
+    for i in $(seq 20); do [ -z "$(xdotool search --onlyvisible --class 'sonpix(viewer|creator).exe' 2>/dev/null)" ] && break; sleep 0.5; done
+    _tour_shot 15-closed 0.5
     echo "tour: temporary files left after closing: $(_tour_temp_files)"
-    ! kill -0 "$viewer" 2>/dev/null || { echo "tour: the viewer did not end"; return 1; }
+    [ -z "$(xdotool search --onlyvisible --class 'sonpix(viewer|creator).exe' 2>/dev/null)" ] || { echo "tour: a window stayed open"; return 1; }
 }
