@@ -73,7 +73,8 @@ else
         # The About button (the question mark) sits at (32, 580) in the main window's client area
         # on a wide screen; the window is unmanaged, so its X window includes Wine's own frame and
         # caption (4 and 19 pixels).
-        main=$(xdotool search --onlyvisible --class sonpixviewer.exe | head -n 1)
+        source "$ROOT/tools/tour.sh"   # _tour_window: the main window, not the task-bar entry
+        main=$(_tour_window sonpixviewer.exe)
         eval "$(xdotool getwindowgeometry --shell "$main")"
         xdotool mousemove "$((X + 4 + 43))" "$((Y + 4 + 19 + 591))" click 1
         sleep "${SONPIX_ABOUT_DELAY:-4}"

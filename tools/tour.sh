@@ -12,16 +12,26 @@ _tour_click() {  # client x, client y
 }
 
 # Both programs' windows are unmanaged: their X windows hold Wine's own frame and caption.
-_tour_click_in() {  # X window, client x, client y
+# Wine may make a window's X window anew, so it is looked up by its class at each click.
+_tour_click_in() {  # X class, client x, client y
     local X Y WIDTH HEIGHT SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    eval "$(xdotool getwindowgeometry --shell "$(_tour_window "$1")")"
     xdotool mousemove "$((X + 4 + $2))" "$((Y + 23 + $3))" click 1
 }
 
-_tour_window() {  # X class; prints the first visible window of that class within 20 s
-    local i window=""
+# The program's own window: its largest visible X window (its task-bar entry is a 1 x 1 window of
+# the same class).
+_tour_window() {  # X class; prints that window, waiting up to 20 s for it
+    local i candidate window="" area best
     for i in $(seq 40); do
-        window=$(xdotool search --onlyvisible --class "$1" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        best=0
+        for candidate in $(xdotool search --onlyvisible --class "$1" 2>/dev/null); do
+            area=$(xdotool getwindowgeometry --shell "$candidate" 2>/dev/null |
+                   awk -F= '/^WIDTH/ {w = $2} /^HEIGHT/ {h = $2} END {print w * h + 0}')
+            [ "${area:-0}" -gt "$best" ] && best=$area && window=$candidate
+        done
+        [ "$best" -gt 100 ] && break
+        window=""
         sleep 0.5
     done
     [ -n "$window" ] && echo "$window"
@@ -38,25 +48,25 @@ _tour_dialog_path() {  # path
 }
 
 # The creator, started by the viewer's note-pad button: a new file from the sample's parts.
-_tour_creator() {  # the viewer's main window
-    local parts=$TOUR_OUT/parts sample creator viewer
+_tour_creator() {
+    local parts=$TOUR_OUT/parts sample
     sample=$(ls Flower.sonpix 2>/dev/null || ls ./*.sonpix | head -n 1)
     rm -rf "$parts"; mkdir -p "$parts"
     wine_run 60 "$BUILD/win/sonpix.exe" extract "$(winepath -w "$sample")" -o "$(winepath -w "$parts")" >/dev/null 2>&1
     local name; name=$(basename "$sample" .sonpix)
     rm -f tour.sonpix
-    _tour_click_in "$1" 75 591                  # the note pad: starts the creator, ends the viewer
-    creator=$(_tour_window sonpixcreator.exe) || { echo "tour: the creator did not appear"; return 1; }
+    _tour_click 75 591                          # the note pad: starts the creator, ends the viewer
+    _tour_window sonpixcreator.exe >/dev/null || { echo "tour: the creator did not appear"; return 1; }
     _tour_shot 11-the-creator-started-by-the-viewer 2
-    _tour_click_in "$creator" 86 356            # "Открыть картинку..."
+    _tour_click_in sonpixcreator.exe 86 356            # "Открыть картинку..."
     _tour_dialog_path "$(winepath -w "$parts/$name.jpg")"
-    _tour_click_in "$creator" 492 110           # "Открыть звук..."
+    _tour_click_in sonpixcreator.exe 492 110           # "Открыть звук..."
     _tour_dialog_path "$(winepath -w "$parts/$name.wav")"
     if [ -f "$parts/$name-maker.jpg" ]; then
-        _tour_click_in "$creator" 719 166       # the maker's picture: "Открыть..."
+        _tour_click_in sonpixcreator.exe 719 166       # the maker's picture: "Открыть..."
         _tour_dialog_path "$(winepath -w "$parts/$name-maker.jpg")"
     fi
-    _tour_click_in "$creator" 600 320           # the maker's text
+    _tour_click_in sonpixcreator.exe 600 320           # the maker's text
     xdotool type --delay 20 "Made on the tour"
     _tour_shot 12-the-creator-with-the-parts 1
     xdotool key ctrl+shift+s                    # save as
@@ -64,12 +74,12 @@ _tour_creator() {  # the viewer's main window
     _tour_shot 13-the-creator-saved-the-file 1
     [ -f tour.sonpix ] || { echo "tour: the creator did not save tour.sonpix"; return 1; }
     xdotool key F5                              # show in the viewer
-    viewer=$(_tour_window sonpixviewer.exe) || { echo "tour: the viewer did not show the new file"; return 1; }
+    _tour_window sonpixviewer.exe >/dev/null || { echo "tour: the viewer did not show the new file"; return 1; }
     _tour_shot 14-the-viewer-shows-the-new-file 4
-    _tour_click_in "$viewer" 500 300
+    _tour_click_in sonpixviewer.exe 500 300
     xdotool key alt+F4
     sleep 1
-    _tour_click_in "$creator" 600 420
+    _tour_click_in sonpixcreator.exe 600 420
     xdotool key alt+F4
 }
 
@@ -90,12 +100,8 @@ run_tour() {
     mkdir -p "$TOUR_OUT"
     rm -f "$TOUR_OUT"/*.png
     wine_run 120 "$BUILD/win/SonpixViewer.exe" >/dev/null 2>&1 &
-    local viewer=$! main="" i
-    for i in $(seq 40); do
-        main=$(xdotool search --onlyvisible --class sonpixviewer.exe 2>/dev/null | head -n 1) && [ -n "$main" ] && break
-        sleep 0.5
-    done
-    [ -n "$main" ] || { echo "tour: the main window did not appear"; return 1; }
+    local main i
+    main=$(_tour_window sonpixviewer.exe) || { echo "tour: the main window did not appear"; return 1; }
     eval "$(xdotool getwindowgeometry --shell "$main" | sed 's/^/TOUR_/')"
     _tour_shot 01-start-in-the-sample-folder 2
 
@@ -122,7 +128,7 @@ run_tour() {
     xdotool key Escape
     sleep 1
     _tour_click 500 300                     # back to the main window
-    _tour_creator "$main" || return 1
+    _tour_creator || return 1
     for i in $(seq 20); do [ -z "$(xdotool search --onlyvisible --class 'sonpix(viewer|creator).exe' 2>/dev/null)" ] && break; sleep 0.5; done
     _tour_shot 15-closed 0.5
     echo "tour: temporary files left after closing: $(_tour_temp_files)"
