@@ -3,6 +3,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -25,26 +26,13 @@ const char* TitleOf(TFileFilter filter) {
     }
     return "Открыть Сонпик";
 }
-}  // namespace
 
-std::string ChooseFileToOpen(HWND owner, TFileFilter filter, const std::string& folder) {
+
+// Runs one dialog over name (the suggested name in, the chosen one out); empty when cancelled.
+std::string RunFileDialog(BOOL(WINAPI* run)(LPOPENFILENAMEA), HWND owner, TFileFilter filter, const char* title,
+                          const std::string& folder, const std::string& suggestedName, DWORD flags,
+                          const char* defaultExtension) {
     const std::string filterText = FilterText(filter);
-    std::vector<char> name(MAX_PATH * 4, '\0');
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filterText.c_str();
-    dialog.lpstrFile = name.data();
-    dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrTitle = TitleOf(filter);
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&dialog)) return std::string();
-    return name.data();
-}
-
-std::string ChooseFileToSave(HWND owner, const std::string& folder, const std::string& suggestedName) {
-    const std::string filterText = FilterText(TFileFilter::sonpix);
     std::vector<char> name(MAX_PATH * 4, '\0');
     suggestedName.copy(name.data(), std::min(suggestedName.size(), name.size() - 1));
     OPENFILENAMEA dialog{};
@@ -54,9 +42,20 @@ std::string ChooseFileToSave(HWND owner, const std::string& folder, const std::s
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrTitle = "Сохранить Сонпик";
-    dialog.lpstrDefExt = "sonpix";
-    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameA(&dialog)) return std::string();
+    dialog.lpstrTitle = title;
+    dialog.lpstrDefExt = defaultExtension;
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | flags;
+    if (!run(&dialog)) return std::string();
     return name.data();
+}
+}  // namespace
+
+std::string ChooseFileToOpen(HWND owner, TFileFilter filter, const std::string& folder) {
+    return RunFileDialog(&GetOpenFileNameA, owner, filter, TitleOf(filter), folder, std::string(), OFN_FILEMUSTEXIST,
+                         nullptr);
+}
+
+std::string ChooseFileToSave(HWND owner, const std::string& folder, const std::string& suggestedName) {
+    return RunFileDialog(&GetSaveFileNameA, owner, TFileFilter::sonpix, "Сохранить Сонпик", folder, suggestedName,
+                         OFN_OVERWRITEPROMPT, "sonpix");
 }
