@@ -1,7 +1,11 @@
 // TSoundRecorder: MCI commands that record from the default input into a new waveaudio device and save it.
 #include "sound/SoundRecorder.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -9,6 +13,11 @@ constexpr DWORD kSampleRate = 22050;
 constexpr WORD kBitsPerSample = 16;
 constexpr WORD kChannels = 1;
 constexpr WORD kBlockAlign = kChannels * kBitsPerSample / 8;
+// How long a stop waits for the device's recording thread to end (it takes a few tenths of a second).
+constexpr DWORD kRecordingThreadWaitMs = 5000;
+// NtQueryInformationThread's class for the start routine of a thread.
+constexpr int kThreadStartRoutine = 9;
+constexpr char kWaveDriver[] = "mciwave.dll";
 
 // Keeps the platform's wave device driver in memory until the process ends: the thread that
 // records for a device started without waiting leaves the driver's code only after the stop
@@ -16,7 +25,42 @@ constexpr WORD kBlockAlign = kChannels * kBitsPerSample / 8;
 // loader's own reference, nothing this program holds.
 void PinWaveDriver() {
     HMODULE driver = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "mciwave.dll", &driver);
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, kWaveDriver, &driver);
+}
+
+// A thread of this process that the wave device driver started, opened for waiting.
+struct TDriverThread {
+    DWORD id = 0;
+    UniqueHandle handle;
+};
+
+// The threads of this process whose start routine lies in the wave device driver's module; none
+// when the driver is not loaded or the platform does not tell where a thread started.
+std::vector<TDriverThread> WaveDriverThreads() {
+    std::vector<TDriverThread> threads;
+    const HMODULE driver = GetModuleHandleA(kWaveDriver);
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    using TQueryThread = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    const auto query =
+        ntdll ? reinterpret_cast<TQueryThread>(GetProcAddress(ntdll, "NtQueryInformationThread")) : nullptr;
+    if (!driver || !query) return threads;
+    const auto* image = reinterpret_cast<const BYTE*>(driver);
+    const auto* headers =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(image + reinterpret_cast<const IMAGE_DOS_HEADER*>(image)->e_lfanew);
+    const ULONG_PTR first = reinterpret_cast<ULONG_PTR>(image), end = first + headers->OptionalHeader.SizeOfImage;
+
+    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snapshot.Valid()) return threads;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot.Get(), &entry); more; more = Thread32Next(snapshot.Get(), &entry)) {
+        if (entry.th32OwnerProcessID != GetCurrentProcessId()) continue;
+        UniqueHandle thread(OpenThread(SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID));
+        ULONG_PTR start = 0;
+        if (!thread.Valid() || query(thread.Get(), kThreadStartRoutine, &start, sizeof start, nullptr) != 0) continue;
+        if (start >= first && start < end) threads.push_back({entry.th32ThreadID, std::move(thread)});
+    }
+    return threads;
 }
 
 bool FileExists(const std::string& path) {
@@ -58,8 +102,8 @@ MCIERROR TSoundRecorder::TDevice::Close() {
 
 TSoundRecorder::TSoundRecorder() = default;
 
-// Closing a device stops its recording; the unsaved sound goes with it.
-TSoundRecorder::~TSoundRecorder() = default;
+// The unsaved sound goes with the device.
+TSoundRecorder::~TSoundRecorder() { EndRecording(); }
 
 MCIERROR TSoundRecorder::Send(UINT message, DWORD_PTR flags, void* parameters) const {
     MCI_GENERIC_PARMS generic{};
@@ -70,7 +114,7 @@ MCIERROR TSoundRecorder::Send(UINT message, DWORD_PTR flags, void* parameters) c
 EMCIDeviceError TSoundRecorder::DeviceError(MCIERROR code) const { return EMCIDeviceError(m_mci.ErrorText(code)); }
 
 void TSoundRecorder::Start() {
-    m_recording = false;
+    EndRecording();
     m_device.reset();
 
     // An empty element name makes the waveaudio device start a new, empty sound.
@@ -99,9 +143,14 @@ void TSoundRecorder::Start() {
                      MCI_WAVE_SET_BITSPERSAMPLE,
                  &format);
     if (error == 0) {
-        // Without MCI_WAIT the device records on its own thread until it is stopped.
+        // Without MCI_WAIT the device records on its own thread until it is stopped: the driver
+        // thread that is new after the command.
+        std::set<DWORD> before;
+        for (const TDriverThread& thread : WaveDriverThreads()) before.insert(thread.id);
         MCI_RECORD_PARMS record{};
         error = Send(MCI_RECORD, 0, &record);
+        for (TDriverThread& thread : WaveDriverThreads())
+            if (!before.count(thread.id)) m_thread = std::move(thread.handle);
         // That thread reports an input it cannot open only by leaving the device stopped: Wine
         // with no sound input accepts the command and never records (and now and then does the
         // same to a recording started soon after another). The mode tells at once.
@@ -109,10 +158,26 @@ void TSoundRecorder::Start() {
     }
     if (error != 0) {
         const EMCIDeviceError failure = DeviceError(error);
+        WaitForRecordingThread();
         m_device.reset();
         throw failure;
     }
     m_recording = true;
+}
+
+// Wine's device reports the recording stopped as soon as its thread has seen the stop, before
+// that thread has taken back its buffers (writing the last of them into the device's file) and
+// closed the input. A save or close in that time has the thread write through freed memory, and
+// the program dies later at some unrelated allocation; so everything after a stop waits for it.
+void TSoundRecorder::WaitForRecordingThread() {
+    if (m_thread.Valid()) WaitForSingleObject(m_thread.Get(), kRecordingThreadWaitMs);
+    m_thread.Reset();
+}
+
+void TSoundRecorder::EndRecording() {
+    if (m_recording) Send(MCI_STOP, MCI_WAIT, nullptr);
+    m_recording = false;
+    WaitForRecordingThread();
 }
 
 void TSoundRecorder::Stop() {
@@ -121,6 +186,7 @@ void TSoundRecorder::Stop() {
     const MCIERROR error = Send(MCI_STOP, MCI_WAIT, nullptr);
     if (error != 0) throw DeviceError(error);
     m_recording = false;
+    WaitForRecordingThread();
 }
 
 bool TSoundRecorder::IsRecording() const { return m_recording; }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sound/SoundPlayer.h"
+#include "sys/UniqueHandle.h"
 
 // One recording at a time, 22,050 Hz, 16 bits, mono. Use it on the thread that made it.
 class TSoundRecorder {
@@ -17,7 +18,8 @@ public:
     // dropped first. Throws EMCIDeviceError with the platform's text when there is no input
     // device or it refuses the format.
     void Start();
-    // Ends the recording; what was recorded is kept until SaveTo, Start or the destructor.
+    // Ends the recording once the device has let go of it; what was recorded is kept until
+    // SaveTo, Start or the destructor.
     void Stop();
     bool IsRecording() const;
     // Milliseconds recorded so far (while recording) or in all (after Stop); 0 with no device.
@@ -54,10 +56,17 @@ private:
     // The platform's text for a failed command, as an exception to throw.
     EMCIDeviceError DeviceError(MCIERROR code) const;
     DWORD_PTR Status(DWORD item) const;  // 0 when the query fails
+    // Stops a recording in progress, ignoring a refusal, and waits for the device's thread.
+    void EndRecording();
+    // Waits a while for the device's recording thread to end, then lets go of it.
+    void WaitForRecordingThread();
 
     // winmm, loaded at the first command; mutable because reading the length is a command too.
     // Declared before m_device, which needs it to close.
     mutable TMciLibrary m_mci;
     std::unique_ptr<TDevice> m_device;  // the device of the last Start, until SaveTo, Start or the end
     bool m_recording = false;
+    // The thread that records for the device (Wine's driver starts one per recording), from
+    // Start until the recording has ended; none where it is not found.
+    UniqueHandle m_thread;
 };
