@@ -17,6 +17,17 @@ std::vector<std::uint8_t> SectionBytes(const std::vector<std::uint8_t>& bytes, c
     return std::vector<std::uint8_t>(bytes.begin() + range.first, bytes.begin() + range.last + 1);
 }
 
+// Cuts the file's bytes down to one section where they lie: no second buffer of the picture's
+// size to fill.
+void KeepOnlySection(std::vector<std::uint8_t>& bytes, const ByteRange& range) {
+    if (range.Size() <= 0) {
+        bytes.clear();
+        return;
+    }
+    bytes.erase(bytes.begin() + range.last + 1, bytes.end());
+    bytes.erase(bytes.begin(), bytes.begin() + range.first);
+}
+
 // The file's size, or more than any limit when it cannot be taken.
 std::uint64_t FileSizeOf(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -58,19 +69,59 @@ TDecodeAhead::TPreparedFile* TDecodeAhead::FindLocked(const std::string& path) {
     return nullptr;
 }
 
-void TDecodeAhead::Prepare(const std::vector<std::string>& paths, TFitBox pictureBox, TFitBox makerBox) {
-    if (!Enabled()) return;
-    TLock lock(m_lock);
-    CancelLocked();
+void TDecodeAhead::KeepOnlyLocked(const std::vector<std::string>& paths, std::vector<TBitmapHandle>* dropped) {
+    if (dropped) {
+        for (TPreparedFile& file : m_prepared) {
+            if (std::find(paths.begin(), paths.end(), file.path) != paths.end()) continue;
+            if (file.picture.bitmap) dropped->push_back(std::move(file.picture.bitmap));
+            if (file.makerPicture.bitmap) dropped->push_back(std::move(file.makerPicture.bitmap));
+        }
+    }
     m_prepared.erase(std::remove_if(m_prepared.begin(), m_prepared.end(),
                                     [&paths](const TPreparedFile& file) {
                                         return std::find(paths.begin(), paths.end(), file.path) == paths.end();
                                     }),
                      m_prepared.end());
-    m_queue.assign(paths.begin(), paths.begin() + std::min<std::size_t>(paths.size(), kMaxPrepared));
+}
+
+void TDecodeAhead::Select(const std::string& selected, const std::vector<std::string>& neighbours,
+                          TFitBox pictureBox, TFitBox makerBox, std::vector<TBitmapHandle>* dropped) {
+    if (!Enabled()) return;
+    TLock lock(m_lock);
+    CancelLocked();
+    m_neighbours.assign(neighbours.begin(), neighbours.begin() + std::min<std::size_t>(neighbours.size(), kMaxPrepared));
+    std::vector<std::string> held = m_neighbours;
+    if (!selected.empty()) held.push_back(selected);
+    // Every file held was a neighbour of the selection before: still at most kMaxPrepared.
+    KeepOnlyLocked(held, dropped);
+    m_queue = m_neighbours;
     m_pictureBox = pictureBox;
     m_makerBox = makerBox;
     m_wake.WakeAll();
+}
+
+void TDecodeAhead::Prepare(const std::vector<std::string>& paths, TFitBox pictureBox, TFitBox makerBox) {
+    Select(std::string(), paths, pictureBox, makerBox);
+}
+
+void TDecodeAhead::Settle() {
+    if (!Enabled()) return;
+    TLock lock(m_lock);
+    KeepOnlyLocked(m_neighbours);
+}
+
+void TDecodeAhead::Keep(const std::string& path, TPreparedKind kind, TFitBox box, const TPictureDigest& digest,
+                        TBitmapHandle bitmap) {
+    if (!Enabled()) return;
+    TLock lock(m_lock);
+    if (std::find(m_neighbours.begin(), m_neighbours.end(), path) == m_neighbours.end()) return;
+    TPreparedFile* file = FindLocked(path);
+    if (!file) {
+        if (static_cast<int>(m_prepared.size()) >= kMaxPrepared) return;
+        m_prepared.push_back(TPreparedFile{path, {}, {}});
+        file = &m_prepared.back();
+    }
+    file->Of(kind) = TPreparedPicture{box, digest, std::move(bitmap)};
 }
 
 void TDecodeAhead::Pause() {
@@ -83,6 +134,7 @@ void TDecodeAhead::Stop() {
     if (!Enabled()) return;
     TLock lock(m_lock);
     CancelLocked();
+    m_neighbours.clear();
     m_prepared.clear();
 }
 
@@ -172,13 +224,14 @@ bool TDecodeAhead::PrepareFile(TPreparedFile& file, TFitBox pictureBox, TFitBox 
     if (FileSizeOf(file.path) > kMaxFileSize) return false;
     std::vector<std::uint8_t> picture, makerPicture;
     {
-        // The same sections the extraction writes; the whole file is let go before decoding.
-        const std::vector<std::uint8_t> bytes = ReadFileBytes(file.path);
+        // The same sections the extraction writes; the rest of the file is let go before decoding.
+        std::vector<std::uint8_t> bytes = ReadFileBytes(file.path);
         if (!HasSonpixHeader(bytes.data(), bytes.size())) return false;
         const SonpixSections sections =
             ComputeSonpixSections(FindSonpixMarkers(bytes.data(), bytes.size()), bytes.size());
-        picture = SectionBytes(bytes, sections.picture);
         if (sections.hasMakerPicture) makerPicture = SectionBytes(bytes, sections.makerPicture);
+        KeepOnlySection(bytes, sections.picture);
+        picture = std::move(bytes);
     }
     // Unchanged since it was prepared (a selection that came back to it): nothing to do.
     file.picture.box = pictureBox;

@@ -44,14 +44,28 @@ public:
 
     bool Enabled() const { return m_thread.Valid(); }
 
-    // Interface thread, each call returns at once. Prepare: stops the work in progress, drops
-    // what was prepared for other files, and prepares these files in this order, their pictures
-    // fitted to pictureBox and their maker's pictures to makerBox. Pause: stops the work in
-    // progress and forgets the files still to do, keeping what is prepared. Stop: Pause, and
-    // drops everything prepared.
+    // Interface thread, each call returns at once. Select: a selection of `selected` begins; stops
+    // the work in progress, drops what was prepared for files other than `selected` and the
+    // neighbours, and prepares the neighbours in this order (on the worker, beside the selection's
+    // own display), their pictures fitted to pictureBox and their maker's pictures to makerBox.
+    // What is held for `selected` stays until Take hands it over or Settle drops it. Prepare:
+    // Select with no selected file. Settle: the selection is shown; drops what is held for files
+    // other than the neighbours. Pause: stops the work in progress and forgets the files still to
+    // do, keeping what is prepared. Stop: Pause, and drops everything prepared.
+    // Select hands the bitmaps it drops to `dropped` when given, so that their memory can be used
+    // again at once.
+    void Select(const std::string& selected, const std::vector<std::string>& neighbours, TFitBox pictureBox,
+                TFitBox makerBox, std::vector<TBitmapHandle>* dropped = nullptr);
     void Prepare(const std::vector<std::string>& paths, TFitBox pictureBox, TFitBox makerBox);
+    void Settle();
     void Pause();
     void Stop();
+
+    // Interface thread: holds a bitmap the display made for path (fitted to box from bytes with
+    // this digest; null for a picture the file lacks) as if it had been prepared, when path is one
+    // of the neighbours and a place is free; the bitmap is dropped otherwise.
+    void Keep(const std::string& path, TPreparedKind kind, TFitBox box, const TPictureDigest& digest,
+              TBitmapHandle bitmap);
 
     // Interface thread. Whether a prepared bitmap of this kind is held for path at this box.
     bool Has(const std::string& path, TPreparedKind kind, TFitBox box);
@@ -88,11 +102,14 @@ private:
     // Under m_lock: cancels the file being prepared and empties the queue.
     void CancelLocked();
     TPreparedFile* FindLocked(const std::string& path);
+    // Under m_lock: drops what is held for files other than these (their bitmaps to `dropped`).
+    void KeepOnlyLocked(const std::vector<std::string>& paths, std::vector<TBitmapHandle>* dropped = nullptr);
 
     // Lock order: m_lock is the only lock; the worker never holds it while it decodes.
     TCriticalSection m_lock;
     TConditionVariable m_wake;                // the queue changed, or the thread must end
     std::vector<std::string> m_queue;         // files still to prepare, first first
+    std::vector<std::string> m_neighbours;    // the files of the current selection's neighbours
     TFitBox m_pictureBox, m_makerBox;         // the boxes of the files queued
     std::vector<TPreparedFile> m_prepared;    // at most kMaxPrepared
     int m_taken = 0;                          // bitmaps handed over

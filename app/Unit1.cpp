@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/DecodeAheadPlan.h"
 #include "app/ControlIds.h"
 #include "app/ViewerArt.h"
 #include "app/ViewerInstances.h"
@@ -185,6 +186,7 @@ void TForm1::ListFolder() {
     // Another folder: whatever was prepared belongs to the old one.
     m_decodeAhead->Stop();
     m_shownPath.clear();
+    m_shownPicture = m_shownMakerPicture = TShownPicture();
     const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
@@ -199,37 +201,57 @@ void TForm1::ListFolder() {
 }
 
 void TForm1::OpenSelectedEntry() {
-    // A new selection: the worker lets go of the file it prepares, and the display has the cores.
+    // A new selection: the worker lets go of the file it prepares.
     m_decodeAhead->Pause();
-    m_shownPath.clear();
     Button1->SetEnabled(true);
     Image1->Hide();
     Image2->Hide();
     StaticText1->SetCaption("?");
-    if (ListBox1->ItemCount() == 0 || ListBox1->ItemIndex() < 0) return;
+    if (ListBox1->ItemCount() == 0 || ListBox1->ItemIndex() < 0) {
+        m_shownPath.clear();
+        m_shownPicture = m_shownMakerPicture = TShownPicture();
+        return;
+    }
     const std::string folder = IncludeTrailingBackslash(DirectoryEdit1->Text());
     const std::string name = ListBox1->Item(ListBox1->ItemIndex());
     ListBox1->SetHint(name);
     const std::string path = folder + name + ".sonpix";
+    // The worker starts on the neighbours now, beside this selection's own display, and the
+    // pictures of the entry being left (m_shownPath still) are held when it is one of them.
+    PrepareNeighbours(path);
+    m_shownPath = path;
+    m_shownPicture = m_shownMakerPicture = TShownPicture();
     // The previous sound stops and its file is released before the extraction rewrites it.
     SoundPlayer1->Close();
-    m_shownPath = path;
     std::string makerText;
-    // The neighbours are prepared after a file that fails as well, so stepping on is quick.
+    const std::string temp = GetTempFolder();
+    m_extractedPicture.reset();
+    m_extractedMakerPicture.reset();
+    // The digests of the pictures as written, to match prepared bitmaps without reading them back.
+    const auto written = [this, &temp](const std::string& output, const std::uint8_t* data, std::size_t size) {
+        if (output == temp + kTempPictureFile) m_extractedPicture = DigestOf(data, size);
+        if (output == temp + kTempMakerPictureFile) m_extractedMakerPicture = DigestOf(data, size);
+    };
+    // What was held for the selected entry and not used goes once it is shown, or has failed.
     try {
-        ExtractSonpix(path, GetTempFolder(), kTempBaseName, makerText);
+        ExtractSonpix(path, temp, kTempBaseName, makerText, written);
         StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
         ShowCurrentFile();
     } catch (...) {
-        PrepareNeighbours();
+        m_decodeAhead->Settle();
         throw;
     }
-    PrepareNeighbours();
+    m_decodeAhead->Settle();
 }
 
 void TForm1::ShowPendingFile() {
     if (!PendingShow) return;
     PendingShow = false;
+    // The command line's file is no list entry: nothing prepared belongs to it.
+    m_shownPath.clear();
+    m_extractedPicture.reset();
+    m_extractedMakerPicture.reset();
+    m_shownPicture = m_shownMakerPicture = TShownPicture();
     ShowCurrentFile();
 }
 

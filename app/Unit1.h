@@ -1,6 +1,7 @@
 // TForm1: the viewer's main window with its controls, start-up, folder listing and selection.
 #pragma once
 #include <memory>
+#include <optional>
 
 #include "app/DecodeAhead.h"
 #include "sound/SoundPlayer.h"
@@ -89,18 +90,39 @@ private:
     // Loads a fitted copy into SharedJpeg and gives the picture control its own copy of it.
     void ShowFittedCopy(TImage& image, const std::string& fittedPath);
     // Fits the picture file into a box of this size and shows the fitted copy in image; without a
-    // copy (no picture, or none that could be fitted) the image is hidden.
-    void ShowFitted(TImage& image, const std::string& picture, int width, int height);
+    // copy (no picture, or none that could be fitted) the image is hidden. True when the image got
+    // the fitted copy.
+    bool ShowFitted(TImage& image, const std::string& picture, int width, int height);
     // Opens the sound file anew and starts it from its beginning; returns at once.
     void PlaySoundFile(const std::string& path);
     // Shows the bitmap prepared for the shown file when it was made from the very bytes of the
     // extracted picture and for this box; false (nothing done) otherwise.
     bool ShowPrepared(TImage& image, const std::string& picture, TPreparedKind kind, TFitBox box);
-    // Has the worker prepare the entries next to the selected one.
-    void PrepareNeighbours();
+    // A selection of path begins: the worker starts on the entries next to the selected one, and
+    // the pictures shown for the entry being left are held as prepared when it is one of them.
+    void PrepareNeighbours(const std::string& path);
+
+    // What the display put into a picture control for m_shownPath, so that the next selection
+    // can hold a copy of it as a prepared neighbour instead of fitting that picture again.
+    struct TShownPicture {
+        bool valid = false;
+        TFitBox box;
+        TPictureDigest digest;      // of the extracted bytes the bitmap was fitted from
+        HBITMAP bitmap = nullptr;   // the control's own (not owned here); null: the file has none
+    };
+    // Records what image shows now for the kind (bitmap null: the file has no such picture).
+    void RememberShown(TPreparedKind kind, TFitBox box, HBITMAP bitmap);
+    // Hands copies of the shown pictures to the worker, when the controls still hold them; the
+    // copies are made in spare bitmaps of the same size where there are any.
+    void KeepShownPictures(std::vector<TBitmapHandle>& spares);
+    TShownPicture& Shown(TPreparedKind kind) { return kind == pkPicture ? m_shownPicture : m_shownMakerPicture; }
 
     std::unique_ptr<TDecodeAhead> m_decodeAhead;  // owned; its thread ends before the form
     std::string m_shownPath;  // the Sonpix file the list selection extracted last; empty for the command line's
+    // The digests of the picture and maker's picture the last extraction wrote whole; empty when
+    // it wrote none.
+    std::optional<TPictureDigest> m_extractedPicture, m_extractedMakerPicture;
+    TShownPicture m_shownPicture, m_shownMakerPicture;  // for m_shownPath
 };
 
 extern TForm1* Form1;

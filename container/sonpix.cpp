@@ -53,6 +53,11 @@ bool WriteSection(const std::string& path, const FileBytes& bytes, const ByteRan
 
 void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder,
                    const std::string& BaseName, std::string& MakerText) {
+    ExtractSonpix(SourcePath, TargetFolder, BaseName, MakerText, TExtractedOutput());
+}
+
+void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder, const std::string& BaseName,
+                   std::string& MakerText, const TExtractedOutput& written) {
     MakerText.clear();
     SonpixMakerText.clear();
     // One folder only, as passed; it normally exists already, so the result does not matter.
@@ -72,9 +77,15 @@ void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolde
 
     const SonpixSections sections =
         ComputeSonpixSections(FindSonpixMarkers(bytes.data(), bytes.size()), bytes.size());
-    if (!WriteSection(picturePath, bytes, sections.picture)) return;
-    if (!WriteSection(soundPath, bytes, sections.sound)) return;
-    if (sections.hasMakerPicture && !WriteSection(makerPicturePath, bytes, sections.makerPicture)) return;
+    const auto write = [&](const std::string& path, const ByteRange& range) {
+        if (!WriteSection(path, bytes, range)) return false;
+        const std::size_t size = static_cast<std::size_t>(range.Size());
+        if (written) written(path, size > 0 ? bytes.data() + range.first : bytes.data(), size);
+        return true;
+    };
+    if (!write(picturePath, sections.picture)) return;
+    if (!write(soundPath, sections.sound)) return;
+    if (sections.hasMakerPicture && !write(makerPicturePath, sections.makerPicture)) return;
     if (sections.hasMakerText) {
         MakerText.assign(reinterpret_cast<const char*>(bytes.data()) + sections.makerText.first,
                          static_cast<std::size_t>(sections.makerText.Size()));

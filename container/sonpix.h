@@ -1,5 +1,8 @@
 // Takes a Sonpix file apart into the picture, sound and maker's picture files of a folder.
 #pragma once
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 // The maker's text of the most recent extraction; empty when it found none or stopped early.
@@ -17,3 +20,11 @@ constexpr char kSonpixMakerPictureSuffix[] = "cop.jpg";
 // output that cannot be created or written ends the work silently, earlier outputs complete.
 void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder,
                    const std::string& BaseName, std::string& MakerText);
+
+// Called with each output's path and the bytes just written to it, for outputs written whole.
+using TExtractedOutput = std::function<void(const std::string& path, const std::uint8_t* data, std::size_t size)>;
+
+// ExtractSonpix, handing each output written whole to `written` as well (so that a caller can look
+// at the bytes without reading the file back). The outputs are the same, byte for byte.
+void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder, const std::string& BaseName,
+                   std::string& MakerText, const TExtractedOutput& written);

@@ -89,8 +89,10 @@ protected:
         m_form->ListBox1->SetItemIndex(entry);
         m_form->ListBox1Click(m_form->ListBox1);
     }
-    // Selects "a" and lets the worker prepare "b" (the next entry) to the end.
+    // Selects "a" and lets the worker prepare "b" (the next entry) to the end. The folder is
+    // listed anew first, so that no picture shown before is held for "b" instead.
     void SelectAAndPrepareB() {
+        m_form->ListFolder();
         Select(0);
         ASSERT_TRUE(PumpMessagesUntil([this] { return m_form->DecodeAhead().Idle(); }, 30000));
         ASSERT_EQ(m_form->DecodeAhead().PreparedCount(), 1);
@@ -136,7 +138,43 @@ TEST_F(TDecodeAheadTest, PreparedEntryPaintsTheSamePixelsAsTheDirectDisplay) {
         EXPECT_TRUE(Painted(*m_form->Image1) == direct1);
         EXPECT_TRUE(Painted(*m_form->Image2) == direct2);
         EXPECT_TRUE(direct1.Valid() && direct2.Valid());
+
+        // Back to "a" and on to "b" again: b's pictures are now the copies held from its display.
+        Select(0);
+        ASSERT_TRUE(PumpMessagesUntil([this] { return m_form->DecodeAhead().Idle(); }, 30000));
+        const int kept = m_form->DecodeAhead().TakenCount();
+        Select(1);
+        EXPECT_EQ(m_form->DecodeAhead().TakenCount(), kept + 2) << "the pictures held from the display were not used";
+        EXPECT_TRUE(Painted(*m_form->Image1) == direct1);
+        EXPECT_TRUE(Painted(*m_form->Image2) == direct2);
     }
+    EXPECT_TRUE(m_capture.Messages.empty()) << m_capture.Messages.front();
+}
+
+// Stepping down a folder of pictures of one size, the copy of the picture being left is made in
+// the memory of a bitmap just dropped; stepping back to it paints what the direct display paints.
+TEST_F(TDecodeAheadTest, PictureHeldFromTheDisplayPaintsTheSamePixelsWhenSteppingBack) {
+    const TBytes pictures[] = {EncodeRgbJpeg(MakeSunset(1600, 1000), 90, false),
+                               EncodeRgbJpeg(MakeLighthouse(1600, 1000), 90, true),
+                               EncodeRgbJpeg(MakeFlower(1600, 1000), 90, false)};
+    const char* const names[] = {"b.sonpix", "c.sonpix", "d.sonpix"};
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(WriteBytesFile(m_folder / names[i], BuildSonpix(PartsWith(pictures[i]))));
+    m_form->DirectoryEdit1->SetText(m_folder.Path());
+    ASSERT_EQ(m_form->ListBox1->ItemCount(), 4);
+    const auto select = [this](int entry) {
+        m_form->ListBox1->SetItemIndex(entry);
+        m_form->ListBox1Click(m_form->ListBox1);
+        ASSERT_TRUE(PumpMessagesUntil([this] { return m_form->DecodeAhead().Idle(); }, 30000));
+    };
+    select(2);  // "c", nothing prepared: the direct display
+    const TPixels direct = Painted(*m_form->Image1);
+    m_form->ListFolder();
+    for (int entry : {1, 2, 3}) select(entry);  // down from "b" to "d"; "b"'s copy is dropped at "d"
+    const int taken = m_form->DecodeAhead().TakenCount();
+    select(2);
+    EXPECT_EQ(m_form->DecodeAhead().TakenCount(), taken + 2) << "the pictures held from the display were not used";
+    EXPECT_TRUE(direct.Valid());
+    EXPECT_TRUE(Painted(*m_form->Image1) == direct);
     EXPECT_TRUE(m_capture.Messages.empty()) << m_capture.Messages.front();
 }
 
