@@ -2,12 +2,19 @@
 // under their name only once they are complete. Every path is UTF-8, on Windows too.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 // Reads a whole file; false with a reason ("No such file or directory", ...) when it cannot, also
 // when it is 2 GB or larger or shrinks while it is read.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error);
+
+// Reads a file from its start in pieces of at most pieceSize bytes, handing each to take in turn
+// until the end or until take returns false, through one buffer of that size; false with a reason
+// when the file cannot be read.
+using TPieceTaker = std::function<bool(const std::uint8_t* piece, std::size_t size)>;
+bool ReadFilePieces(const std::string& path, std::size_t pieceSize, const TPieceTaker& take, std::string& error);
 
 // True when anything (a file, a folder, a link, even a broken one) has this name.
 bool PathExists(const std::string& path);

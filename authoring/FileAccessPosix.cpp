@@ -60,6 +60,21 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
     return true;
 }
 
+bool ReadFilePieces(const std::string& path, std::size_t pieceSize, const TPieceTaker& take, std::string& error) {
+    TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.Valid()) return error = SystemReason(errno), false;
+    struct stat info;
+    if (::fstat(file.Get(), &info) != 0) return error = SystemReason(errno), false;
+    if (S_ISDIR(info.st_mode)) return error = "it is a folder", false;
+    std::vector<std::uint8_t> piece(pieceSize);
+    for (;;) {
+        const ssize_t got = ::read(file.Get(), piece.data(), piece.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return error = SystemReason(errno), false;
+        if (got == 0 || !take(piece.data(), static_cast<std::size_t>(got))) return true;
+    }
+}
+
 bool PathExists(const std::string& path) {
     struct stat info;
     return ::lstat(path.c_str(), &info) == 0;

@@ -51,6 +51,19 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
     return true;
 }
 
+bool ReadFilePieces(const std::string& path, std::size_t pieceSize, const TPieceTaker& take, std::string& error) {
+    UniqueHandle file(CreateFileW(Utf8ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid()) return error = LastReason(), false;
+    std::vector<std::uint8_t> piece(pieceSize);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), piece.data(), static_cast<DWORD>(piece.size()), &got, nullptr))
+            return error = LastReason(), false;
+        if (got == 0 || !take(piece.data(), got)) return true;
+    }
+}
+
 bool PathExists(const std::string& path) { return GetFileAttributesW(Utf8ToUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool IsFolder(const std::string& path) {

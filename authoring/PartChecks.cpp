@@ -19,7 +19,8 @@ TAuthoringFaults FindPartFaults(const TSonpixParts& parts) {
     std::string fault;
     if (!ReadWavFacts(parts.sound.bytes.data(), parts.sound.bytes.size(), wav, fault))
         faults.push_back({parts.sound.name, fault});
-    else if (!(fault = FindWavHeaderFault(TWavBytesSource(parts.sound.bytes))).empty())
+    // The sound's bytes are read in place: a 10-minute stereo sound is 100 MB, not to be copied.
+    else if (!(fault = FindWavHeaderFault(TWavSpanSource(parts.sound.bytes.data(), parts.sound.bytes.size()))).empty())
         faults.push_back({parts.sound.name, "the viewer refuses to play this sound: " + fault});
     if (parts.makerPicture) CheckPicture(*parts.makerPicture, faults);
     return faults;

@@ -242,6 +242,10 @@ list(TRANSFORM E2E_PROBES APPEND .cpp)
 add_executable(hostile_corpus ${CMAKE_SOURCE_DIR}/tests/e2e/corpus/hostile_corpus.cpp ${E2E_PROBES})
 target_link_libraries(hostile_corpus PRIVATE sonpix_sys sonpix_test_support psapi)
 add_dependencies(hostile_corpus SonpixViewer)
+# The same corpus through the real creator's open dialogs, and its memory over open-and-save cycles.
+add_executable(creator_corpus ${CMAKE_SOURCE_DIR}/tests/e2e/corpus/creator_corpus.cpp ${E2E_PROBES})
+target_link_libraries(creator_corpus PRIVATE sonpix_sys sonpix_test_support psapi)
+add_dependencies(creator_corpus SonpixCreator)
 
 # The creator's black-box tests drive it with the viewer's probes and real input. (Not the
 # viewer's scratch-folder helpers: their ANSI PathExists would clash with the authoring library's.)
@@ -260,6 +264,8 @@ foreach(src ${WIN_BENCH_SOURCES})
   target_link_libraries(${name} PRIVATE sonpix_app_lib sonpix_test_support)
   target_compile_options(${name} PRIVATE -O2)
 endforeach()
+# The creator's benchmark runs the creator's own form and save beside the viewer's display.
+target_link_libraries(creator_bench PRIVATE sonpix_creator_lib)
 # The start-up benchmark's floor is a window program of its own, with no console.
 add_executable(startup_libraries_window ${CMAKE_SOURCE_DIR}/bench/win/startup_minimal_window.cpp)
 target_compile_definitions(startup_libraries_window PRIVATE WITH_VIEWER_LIBRARIES)

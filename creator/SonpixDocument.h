@@ -23,6 +23,9 @@ struct TDraftContents {
 class TSonpixDocument {
 public:
     const TDraftContents& Contents() const { return m_contents; }
+    // The parts for a save that hands their bytes on in place of copies; it must leave them as
+    // they were (nothing here marks the document changed).
+    TDraftContents& ContentsInPlace() { return m_contents; }
     // The file it was opened from or last saved to (ANSI, full path); empty for a new one.
     const std::string& Path() const { return m_path; }
     bool Modified() const { return m_modified; }

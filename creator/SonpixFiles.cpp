@@ -21,51 +21,84 @@ std::vector<std::uint8_t> ReadAnsiPath(const std::string& path) {
 
 std::string FileName(const std::string& path) { return path.substr(ExtractFilePath(path).size()); }
 
-// The parts for the authoring library, each named by its Russian label in UTF-8; an absent
-// maker's picture or an empty text is left out.
-TSonpixPart Labelled(const char* label, const std::vector<std::uint8_t>& bytes) {
-    return TSonpixPart{AnsiToUtf8(label), bytes};
-}
+// The document's parts lent to the authoring library for one save, each named by its Russian
+// label in UTF-8 (an absent maker's picture or an empty text is left out): the bytes move into the
+// library's parts and back when the save ends, however it ends, so that a 100 MB sound is written
+// from where it is instead of from a copy.
+class TLentParts {
+public:
+    explicit TLentParts(TDraftContents& contents)
+        : m_contents(contents),
+          m_hasMakerPicture(!contents.makerPicture.Empty()) {
+        // The labels first: nothing that can throw once the bytes have moved.
+        m_parts.picture.name = AnsiToUtf8(kPictureLabel);
+        m_parts.sound.name = AnsiToUtf8(kSoundLabel);
+        if (m_hasMakerPicture) m_parts.makerPicture = TSonpixPart{AnsiToUtf8(kMakerPictureLabel), {}};
+        if (!contents.makerText.empty())
+            m_parts.makerText = TSonpixPart{AnsiToUtf8(kMakerTextLabel),
+                                            std::vector<std::uint8_t>(contents.makerText.begin(), contents.makerText.end())};
+        m_parts.picture.bytes = std::move(contents.picture.bytes);
+        m_parts.sound.bytes = std::move(contents.sound.bytes);
+        if (m_hasMakerPicture) m_parts.makerPicture->bytes = std::move(contents.makerPicture.bytes);
+    }
+    ~TLentParts() {
+        m_contents.picture.bytes = std::move(m_parts.picture.bytes);
+        m_contents.sound.bytes = std::move(m_parts.sound.bytes);
+        if (m_hasMakerPicture) m_contents.makerPicture.bytes = std::move(m_parts.makerPicture->bytes);
+    }
+    TLentParts(const TLentParts&) = delete;
+    TLentParts& operator=(const TLentParts&) = delete;
+    const TSonpixParts& Parts() const { return m_parts; }
 
-TSonpixParts AuthoringParts(const TDraftContents& contents) {
-    TSonpixParts parts;
-    parts.picture = Labelled(kPictureLabel, contents.picture.bytes);
-    parts.sound = Labelled(kSoundLabel, contents.sound.bytes);
-    if (!contents.makerPicture.Empty()) parts.makerPicture = Labelled(kMakerPictureLabel, contents.makerPicture.bytes);
-    if (!contents.makerText.empty())
-        parts.makerText = Labelled(kMakerTextLabel, std::vector<std::uint8_t>(contents.makerText.begin(), contents.makerText.end()));
-    return parts;
-}
+private:
+    TDraftContents& m_contents;
+    bool m_hasMakerPicture;
+    TSonpixParts m_parts;
+};
 
 std::vector<std::uint8_t> Section(const std::vector<std::uint8_t>& bytes, const ByteRange& range) {
     if (range.Size() == 0) return {};
     return std::vector<std::uint8_t>(bytes.begin() + range.first, bytes.begin() + range.last + 1);
+}
+
+// The section cut out of the file's own buffer, which it takes over: no second buffer the size of
+// the file (the sound of a Sonpix file is nearly all of it).
+std::vector<std::uint8_t> CutOut(std::vector<std::uint8_t> bytes, const ByteRange& range) {
+    if (range.Size() == 0) return {};
+    bytes.resize(static_cast<std::size_t>(range.last + 1));
+    bytes.erase(bytes.begin(), bytes.begin() + range.first);
+    return bytes;
 }
 }  // namespace
 
 TDraftPart ReadPartFile(const std::string& path) { return TDraftPart{FileName(path), ReadAnsiPath(path)}; }
 
 TDraftContents SplitSonpixFile(const std::string& path) {
-    const std::vector<std::uint8_t> bytes = ReadAnsiPath(path);
+    std::vector<std::uint8_t> bytes = ReadAnsiPath(path);
     const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::facts);
     if (!found.sonpix) throw std::runtime_error("\"" + path + "\" - не Сонпик: в начале нет его заголовка");
     const std::string name = FileName(path);
     TDraftContents contents;
     contents.picture = TDraftPart{name, Section(bytes, found.sections.picture)};
-    contents.sound = TDraftPart{name, Section(bytes, found.sections.sound)};
     if (found.sections.hasMakerPicture)
         contents.makerPicture = TDraftPart{name, Section(bytes, found.sections.makerPicture)};
     if (found.sections.hasMakerText) contents.makerText = found.makerText;
+    // The sound last: it takes the file's buffer.
+    contents.sound = TDraftPart{name, CutOut(std::move(bytes), found.sections.sound)};
     return contents;
 }
 
-std::vector<TSaveFault> WriteSonpix(const TSonpixDocument& document, const std::string& path, bool replace) {
+std::vector<TSaveFault> WriteSonpix(TSonpixDocument& document, const std::string& path, bool replace) {
     // A missing picture or sound is named here, in the user's words, before the library's checks.
     std::vector<TSaveFault> faults;
     if (document.Contents().picture.Empty()) faults.push_back({kPictureLabel, "не выбрана"});
     if (document.Contents().sound.Empty()) faults.push_back({kSoundLabel, "не выбран"});
     if (!faults.empty()) return faults;
-    for (const TAuthoringFault& fault : AuthorSonpixFile(AuthoringParts(document.Contents()), AnsiToUtf8(path), replace))
-        faults.push_back({Utf8ToAnsi(fault.who), Utf8ToAnsi(fault.reason)});
+    TAuthoringFaults refused;
+    {
+        const TLentParts lent(document.ContentsInPlace());
+        refused = AuthorSonpixFile(lent.Parts(), AnsiToUtf8(path), replace);
+    }
+    for (const TAuthoringFault& fault : refused) faults.push_back({Utf8ToAnsi(fault.who), Utf8ToAnsi(fault.reason)});
     return faults;
 }

@@ -21,5 +21,6 @@ struct TSaveFault {
 
 // Writes the document's parts to path (replacing a file there only with replace) through the
 // authoring library: complete and checked, or not at all. Returns every fault that refused it,
-// none when the file is in place.
-std::vector<TSaveFault> WriteSonpix(const TSonpixDocument& document, const std::string& path, bool replace);
+// none when the file is in place. The parts' bytes are lent to the library while it writes and
+// are back in the document, unchanged, when this returns or throws.
+std::vector<TSaveFault> WriteSonpix(TSonpixDocument& document, const std::string& path, bool replace);
