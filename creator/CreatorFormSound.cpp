@@ -1,4 +1,6 @@
 // TCreatorForm: playing the sound part, and recording a new one from the default input device.
+#include <stdexcept>
+
 #include "creator/CreatorForm.h"
 #include "creator/PartDescriptions.h"
 #include "creator/SonpixFiles.h"
@@ -7,6 +9,9 @@
 
 namespace {
 const char kRecordingName[] = "Запись с микрофона";
+// The first words of the box for a recording that failed, before the platform's text.
+const char kNotStarted[] = "Запись не началась, звук остался прежним: ";
+const char kNotKept[] = "Запись не сохранена, звук остался прежним: ";
 }
 
 void TCreatorForm::PlaySound() {
@@ -37,7 +42,12 @@ void TCreatorForm::ToggleRecording() {
     }
     ClosePlayer();
     if (!SoundRecorder1) SoundRecorder1 = std::make_unique<TSoundRecorder>();
-    SoundRecorder1->Start();
+    try {
+        SoundRecorder1->Start();
+    } catch (const std::exception& error) {
+        // One box that says what failed; the form and the sound stay as they were.
+        throw std::runtime_error(kNotStarted + std::string(error.what()));
+    }
     Button5->SetCaption("Закончить");
     Button3->SetEnabled(false);
     Timer1->SetEnabled(true);
@@ -58,9 +68,10 @@ void TCreatorForm::FinishRecording() {
     SoundRecorder1->Stop();
     try {
         SoundRecorder1->SaveTo(m_recordingFile);
-    } catch (...) {
+    } catch (const std::exception& error) {
+        // Stopped before the input started, or the file could not be written.
         ShowSound();
-        throw;
+        throw std::runtime_error(kNotKept + std::string(error.what()));
     }
     TDraftPart recording = ReadPartFile(m_recordingFile);
     recording.source = kRecordingName;
