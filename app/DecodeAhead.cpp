@@ -60,6 +60,7 @@ TDecodeAhead::~TDecodeAhead() {
 
 void TDecodeAhead::CancelLocked() {
     m_queue.clear();
+    m_deferred = false;
     m_cancel = true;
 }
 
@@ -89,15 +90,24 @@ void TDecodeAhead::Select(const std::string& selected, const std::vector<std::st
     if (!Enabled()) return;
     TLock lock(m_lock);
     CancelLocked();
+    // A step to a neighbour of the selection before starts the work now, beside the display, so
+    // that the next step finds it done; any other selection (the first in a folder) leaves the
+    // cores to its own display and starts the work when Settle says it is shown.
+    const bool stepping =
+        selected.empty() || std::find(m_neighbours.begin(), m_neighbours.end(), selected) != m_neighbours.end();
     m_neighbours.assign(neighbours.begin(), neighbours.begin() + std::min<std::size_t>(neighbours.size(), kMaxPrepared));
     std::vector<std::string> held = m_neighbours;
     if (!selected.empty()) held.push_back(selected);
     // Every file held was a neighbour of the selection before: still at most kMaxPrepared.
     KeepOnlyLocked(held, dropped);
-    m_queue = m_neighbours;
     m_pictureBox = pictureBox;
     m_makerBox = makerBox;
-    m_wake.WakeAll();
+    if (stepping) {
+        m_queue = m_neighbours;
+        m_wake.WakeAll();
+    } else {
+        m_deferred = true;
+    }
 }
 
 void TDecodeAhead::Prepare(const std::vector<std::string>& paths, TFitBox pictureBox, TFitBox makerBox) {
@@ -108,6 +118,11 @@ void TDecodeAhead::Settle() {
     if (!Enabled()) return;
     TLock lock(m_lock);
     KeepOnlyLocked(m_neighbours);
+    if (m_deferred) {
+        m_deferred = false;
+        m_queue = m_neighbours;
+        m_wake.WakeAll();
+    }
 }
 
 void TDecodeAhead::Keep(const std::string& path, TPreparedKind kind, TFitBox box, const TPictureDigest& digest,
@@ -159,7 +174,7 @@ TBitmapHandle TDecodeAhead::Take(const std::string& path, TPreparedKind kind, TF
 
 bool TDecodeAhead::Idle() {
     TLock lock(m_lock);
-    return !m_busy && m_queue.empty();
+    return !m_busy && m_queue.empty() && !m_deferred;
 }
 
 int TDecodeAhead::TakenCount() {

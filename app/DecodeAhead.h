@@ -47,10 +47,11 @@ public:
     // Interface thread, each call returns at once. Select: a selection of `selected` begins; stops
     // the work in progress, drops what was prepared for files other than `selected` and the
     // neighbours, and prepares the neighbours in this order (on the worker, beside the selection's
-    // own display), their pictures fitted to pictureBox and their maker's pictures to makerBox.
+    // own display; after a selection that is no step to a neighbour, once Settle comes), their
+    // pictures fitted to pictureBox and their maker's pictures to makerBox.
     // What is held for `selected` stays until Take hands it over or Settle drops it. Prepare:
-    // Select with no selected file. Settle: the selection is shown; drops what is held for files
-    // other than the neighbours. Pause: stops the work in progress and forgets the files still to
+    // Select with no selected file. Settle: the selection is shown (or has failed); drops what is
+    // held for files other than the neighbours and starts the work Select left for it. Pause: stops the work in progress and forgets the files still to
     // do, keeping what is prepared. Stop: Pause, and drops everything prepared.
     // Select hands the bitmaps it drops to `dropped` when given, so that their memory can be used
     // again at once.
@@ -110,6 +111,7 @@ private:
     TConditionVariable m_wake;                // the queue changed, or the thread must end
     std::vector<std::string> m_queue;         // files still to prepare, first first
     std::vector<std::string> m_neighbours;    // the files of the current selection's neighbours
+    bool m_deferred = false;                  // the neighbours are queued when Settle comes
     TFitBox m_pictureBox, m_makerBox;         // the boxes of the files queued
     std::vector<TPreparedFile> m_prepared;    // at most kMaxPrepared
     int m_taken = 0;                          // bitmaps handed over
