@@ -13,6 +13,7 @@
 // the authoring library's parts can be named for the step-by-step profile of the save.
 #define TSonpixParts TTestSonpixParts
 #include "bench/common/BenchCommon.h"
+#include "bench/common/BenchInput.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/SampleImages.h"
@@ -90,23 +91,6 @@ void ProfileSave(const TSonpixDocument& document, const std::string& output) {
                 copyParts * 1000, partChecks * 1000, layOut * 1000, draftCheck * 1000, write * 1000, readBack * 1000,
                 commit * 1000, readWhole * 1000, backCheck * 1000,
                 partsOk && draftOk && written && same && backOk && committed ? "" : "  (A STEP FAILED)");
-}
-// Presses and releases the left button over the first entry of the list, through the input queue.
-void ClickOnFirstEntry(HWND list) {
-    RECT item{};
-    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-    POINT point{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    ClientToScreen(list, &point);
-    INPUT input[3] = {};
-    for (INPUT& one : input) {
-        one.type = INPUT_MOUSE;
-        one.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        one.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        one.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
 }
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "app/Unit1.h"
 #include "container/sonpix.h"
 #include "bench/common/BenchCommon.h"
+#include "bench/common/BenchInput.h"
 #include "sys/mysys.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
@@ -22,26 +23,6 @@
 #include "tests/support/WavSynth.h"
 #include "ui/Application.h"
 #include "tests/support/MessagePump.h"
-
-namespace {
-// Presses and releases the left button over the first entry of the list, through the input queue.
-void ClickOnFirstEntry(HWND list) {
-    RECT item{};
-    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
-    POINT point{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    ClientToScreen(list, &point);
-    INPUT input[3] = {};
-    for (INPUT& one : input) {
-        one.type = INPUT_MOUSE;
-        one.mi.dx = MulDiv(point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        one.mi.dy = MulDiv(point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        one.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
-}
-}  // namespace
 
 int main() {
     const std::string temp = GetTempFolder();
