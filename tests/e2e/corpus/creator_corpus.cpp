@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "container/SonpixLayout.h"
+#include "tests/e2e/corpus/CorpusStep.h"
 #include "tests/support/HostileCorpus.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
@@ -32,8 +33,6 @@
 namespace {
 
 // An open that has not returned after this long counts as a hang.
-constexpr DWORD kHangMs = 15000;
-constexpr int kRecoveryMs = 60000;
 // The file name field of the standard file dialogs (explorer-style combo, old-style edit).
 constexpr int kFileNameCombo = 0x47c;
 constexpr int kFileNameEdit = 0x480;
@@ -155,32 +154,14 @@ TOutcome Press(TSession& session, const std::string& caption, const std::string&
         outcome.hung = true;
         return outcome;
     }
-    std::atomic<bool> done{false}, returned{false};
-    const DWORD start = GetTickCount();
-    std::thread sender([&] {
-        DWORD_PTR result = 0;
-        returned = SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_NORMAL, kHangMs, &result) != 0;
-        done = true;
-    });
-    AnswerDialogs(*session.creator, name, done, outcome, kHangMs + 5000);
-    sender.join();
-    outcome.ms = GetTickCount() - start;
-    if (!session.creator->Running()) {
-        outcome.crashed = true;
-        return outcome;
-    }
-    if (!returned) {
-        outcome.hung = true;
-        std::atomic<bool> back{false};
-        std::thread prober([&] {
-            DWORD_PTR r = 0;
-            back = SendMessageTimeoutA(session.window, WM_NULL, 0, 0, SMTO_NORMAL, kRecoveryMs, &r) != 0;
-        });
-        TOutcome later;
-        AnswerDialogs(*session.creator, name, back, later, kRecoveryMs + 2000);
-        prober.join();
-        if (!back) session.creator->Kill();
-    }
+    const TStepResult step = SendStep(*session.creator, button, BM_CLICK, 0, 0, session.window,
+                                      [&](const std::atomic<bool>& done, DWORD limitMs, bool counted) {
+                                          TOutcome later;
+                                          AnswerDialogs(*session.creator, name, done, counted ? outcome : later, limitMs);
+                                      });
+    outcome.ms = step.ms;
+    outcome.crashed = step.crashed;
+    outcome.hung = step.hung;
     return outcome;
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/ControlIds.h"
+#include "tests/e2e/corpus/CorpusStep.h"
 #include "tests/support/HostileCorpus.h"
 #include "tests/win/e2e/Deadline.h"
 #include "tests/win/e2e/MessageBoxProbe.h"
@@ -24,11 +25,6 @@
 #include "tests/win/e2e/WindowProbe.h"
 
 namespace {
-
-// A selection that has not returned after this long counts as a hang.
-constexpr DWORD kHangMs = 15000;
-// A hung viewer gets this much longer to come back before it is ended and started anew.
-constexpr int kRecoveryMs = 60000;
 
 struct TOutcome {
     std::size_t index;
@@ -95,36 +91,15 @@ TOutcome Select(TSession& session, std::size_t index) {
     outcome.index = index;
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(session.list, LB_SETCURSEL, index, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    std::atomic<bool> done{false};
-    std::atomic<bool> returned{false};
-    const HWND main = session.main, list = session.list;
-    const DWORD start = GetTickCount();
-    std::thread sender([&] {
-        DWORD_PTR result = 0;
-        returned = SendMessageTimeoutA(main, WM_COMMAND, MAKEWPARAM(idListBox1, LBN_SELCHANGE),
-                                       reinterpret_cast<LPARAM>(list), SMTO_NORMAL, kHangMs, &result) != 0;
-        done = true;
-    });
-    AnswerBoxes(*session.viewer, done, outcome, kHangMs + 5000);
-    sender.join();
-    outcome.ms = GetTickCount() - start;
-    if (!session.viewer->Running()) {
-        outcome.crashed = true;
-        return outcome;
-    }
-    if (!returned) {
-        outcome.hung = true;
-        // Give it time to come back, answering boxes meanwhile; a dead-locked viewer is ended.
-        std::atomic<bool> back{false};
-        std::thread prober([&] {
-            DWORD_PTR r = 0;
-            back = SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, kRecoveryMs, &r) != 0;
+    const TStepResult step = SendStep(
+        *session.viewer, session.main, WM_COMMAND, MAKEWPARAM(idListBox1, LBN_SELCHANGE),
+        reinterpret_cast<LPARAM>(session.list), session.main, [&](const std::atomic<bool>& done, DWORD limitMs, bool counted) {
+            TOutcome later;
+            AnswerBoxes(*session.viewer, done, counted ? outcome : later, limitMs);
         });
-        TOutcome later;
-        AnswerBoxes(*session.viewer, back, later, kRecoveryMs + 2000);
-        prober.join();
-        if (!back) session.viewer->Kill();
-    }
+    outcome.ms = step.ms;
+    outcome.crashed = step.crashed;
+    outcome.hung = step.hung;
     return outcome;
 }
 
