@@ -78,3 +78,13 @@ double ZeroCrossingFrequency(const std::vector<double>& samples, std::size_t fir
         if (samples[i - 1] < 0.0 && samples[i] >= 0.0) ++rising;
     return rising * sampleRate / static_cast<double>(last - first);
 }
+
+std::optional<TToneMeasure> MeasureRecordedTone(const TPcmWav& wav, double frequencyHz) {
+    const std::size_t first = wav.sampleRate * 3 / 10, last = wav.samples.size();
+    if (last <= first + wav.sampleRate / 2) return std::nullopt;
+    TToneMeasure measure;
+    measure.rms = Rms(wav.samples, first, last);
+    measure.amplitude = ToneAmplitude(wav.samples, first, last, frequencyHz, wav.sampleRate);
+    measure.frequency = ZeroCrossingFrequency(wav.samples, first, last, wav.sampleRate);
+    return measure;
+}

@@ -25,3 +25,11 @@ double ToneAmplitude(const std::vector<double>& samples, std::size_t first, std:
 // The frequency that the rising zero crossings in samples [first, last) count out.
 double ZeroCrossingFrequency(const std::vector<double>& samples, std::size_t first, std::size_t last,
                              double sampleRate);
+
+// A tone in a recording, measured past its first 0.3 s (the input may start a little late) to
+// its end: RMS, the amplitude at its frequency, and the frequency its zero crossings count out.
+struct TToneMeasure {
+    double rms = 0, amplitude = 0, frequency = 0;
+};
+// std::nullopt when less than half a second is left to measure.
+std::optional<TToneMeasure> MeasureRecordedTone(const TPcmWav& wav, double frequencyHz);

@@ -199,12 +199,9 @@ TEST_F(TCreatorTest, RecordedToneIsSavedAndItsTemporaryFileRemoved) {
     ASSERT_TRUE(wav) << "a PCM WAV sound of " << bytes->size() << " bytes";
     const double savedSeconds = static_cast<double>(wav->samples.size()) / wav->sampleRate;
     EXPECT_GE(savedSeconds, 1.4) << "shown " << shownSeconds << " s when stopped";
-    // Measured as the recorder's own test does: past the first 0.3 s to the end.
-    const std::size_t first = wav->sampleRate * 3 / 10, last = wav->samples.size();
-    ASSERT_GT(last, first + wav->sampleRate / 2);
-    const double rms = Rms(wav->samples, first, last);
-    const double amplitude = ToneAmplitude(wav->samples, first, last, tone.frequencyHz, wav->sampleRate);
-    const double found = ZeroCrossingFrequency(wav->samples, first, last, wav->sampleRate);
+    const auto measure = MeasureRecordedTone(*wav, tone.frequencyHz);
+    ASSERT_TRUE(measure) << "too short to measure";
+    const double rms = measure->rms, amplitude = measure->amplitude, found = measure->frequency;
     std::printf("shown %.1f s, saved %.2f s, RMS %.3f, amplitude at %.0f Hz %.3f, zero crossings %.1f Hz\n",
                 shownSeconds, savedSeconds, rms, tone.frequencyHz, amplitude, found);
     EXPECT_GT(rms, 0.05) << "not silence";

@@ -104,12 +104,9 @@ TEST(SoundRecorderTest, RecordsThePlayingToneAs22050Hz16BitMono) {
     const double savedMs = wav->samples.size() * 1000.0 / wav->sampleRate;
     EXPECT_NEAR(savedMs, total, 100.0) << "the file holds what LengthMs reported";
 
-    // The tone, measured past the first 0.3 s (the input may start a little late) to the end.
-    const std::size_t first = wav->sampleRate * 3 / 10, last = wav->samples.size();
-    ASSERT_GT(last, first + wav->sampleRate / 2);
-    const double rms = Rms(wav->samples, first, last);
-    const double amplitude = ToneAmplitude(wav->samples, first, last, tone.frequencyHz, wav->sampleRate);
-    const double found = ZeroCrossingFrequency(wav->samples, first, last, wav->sampleRate);
+    const auto measure = MeasureRecordedTone(*wav, tone.frequencyHz);
+    ASSERT_TRUE(measure) << "too short to measure";
+    const double rms = measure->rms, amplitude = measure->amplitude, found = measure->frequency;
     std::printf("recorded %u ms (saved %.0f ms), RMS %.3f, amplitude at %.0f Hz %.3f, zero crossings %.1f Hz\n",
                 total, savedMs, rms, tone.frequencyHz, amplitude, found);
     EXPECT_GT(rms, 0.05) << "not silence";
