@@ -9,8 +9,9 @@
 // name must be free. Paths are UTF-8.
 TAuthoringFaults FindOutputFaults(const std::string& output, bool replace);
 
-// Checks the draft, writes it under a temporary name beside output, reads it back, compares and
-// checks it again, and only then gives it its name (replacing a file there only with replace).
+// Checks the draft as the viewer will read it, writes it under a temporary name beside output,
+// reads it back and compares it byte for byte (a file equal to the checked draft reads the same),
+// and only then gives it its name (replacing a file there only with replace).
 // On any fault the temporary file is removed and whatever had the name is left as it was.
 TAuthoringFaults WriteSonpixFile(const TSonpixDraft& draft, const std::string& output, bool replace);
 
