@@ -151,6 +151,9 @@ void TDecodeAhead::Stop() {
     CancelLocked();
     m_neighbours.clear();
     m_prepared.clear();
+    // Another folder may hold pictures of another size: the worker's memory goes while it waits.
+    m_dropScratch = true;
+    m_wake.WakeAll();
 }
 
 bool TDecodeAhead::Has(const std::string& path, TPreparedKind kind, TFitBox box) {
@@ -199,7 +202,14 @@ void TDecodeAhead::Run() {
         {
             TLock lock(m_lock);
             m_busy = false;
-            while (!m_ending && m_queue.empty()) m_wake.Wait(m_lock);
+            while (!m_ending && m_queue.empty()) {
+                if (m_dropScratch) {
+                    m_dropScratch = false;
+                    m_fileBuffer = std::vector<std::uint8_t>();
+                    m_decodeScratch.Release();
+                }
+                m_wake.Wait(m_lock);
+            }
             if (m_ending) return;
             file.path = m_queue.front();
             m_queue.erase(m_queue.begin());
@@ -207,6 +217,8 @@ void TDecodeAhead::Run() {
             makerBox = m_makerBox;
             m_cancel = false;
             m_busy = true;
+            // Work came before the worker was idle: its memory is wanted again at once.
+            m_dropScratch = false;
         }
         // Nothing may leave the thread: a failure only means that nothing is prepared.
         bool done = false;
@@ -237,17 +249,15 @@ bool TDecodeAhead::HeldAlready(const TPreparedFile& file) {
 
 bool TDecodeAhead::PrepareFile(TPreparedFile& file, TFitBox pictureBox, TFitBox makerBox) {
     if (FileSizeOf(file.path) > kMaxFileSize) return false;
-    std::vector<std::uint8_t> picture, makerPicture;
-    {
-        // The same sections the extraction writes; the rest of the file is let go before decoding.
-        std::vector<std::uint8_t> bytes = ReadFileBytes(file.path);
-        if (!HasSonpixHeader(bytes.data(), bytes.size())) return false;
-        const SonpixSections sections =
-            ComputeSonpixSections(FindSonpixMarkers(bytes.data(), bytes.size()), bytes.size());
-        if (sections.hasMakerPicture) makerPicture = SectionBytes(bytes, sections.makerPicture);
-        KeepOnlySection(bytes, sections.picture);
-        picture = std::move(bytes);
-    }
+    std::vector<std::uint8_t> makerPicture;
+    // The same sections the extraction writes, cut out where they lie in the worker's read memory.
+    std::vector<std::uint8_t>& picture = m_fileBuffer;
+    ReadFileBytes(file.path, picture);
+    if (!HasSonpixHeader(picture.data(), picture.size())) return false;
+    const SonpixSections sections =
+        ComputeSonpixSections(FindSonpixMarkers(picture.data(), picture.size()), picture.size());
+    if (sections.hasMakerPicture) makerPicture = SectionBytes(picture, sections.makerPicture);
+    KeepOnlySection(picture, sections.picture);
     // Unchanged since it was prepared (a selection that came back to it): nothing to do.
     file.picture.box = pictureBox;
     file.picture.digest = DigestOf(picture.data(), picture.size());
@@ -256,19 +266,20 @@ bool TDecodeAhead::PrepareFile(TPreparedFile& file, TFitBox pictureBox, TFitBox 
     if (HeldAlready(file)) return false;
 
     if (m_cancel) return false;
-    file.picture = PreparePicture(std::move(picture), pictureBox);
+    file.picture = PreparePicture(picture, pictureBox);
     if (m_cancel) return false;
-    if (!makerPicture.empty()) file.makerPicture = PreparePicture(std::move(makerPicture), makerBox);
+    if (!makerPicture.empty()) file.makerPicture = PreparePicture(makerPicture, makerBox);
     return !m_cancel;
 }
 
-TDecodeAhead::TPreparedPicture TDecodeAhead::PreparePicture(std::vector<std::uint8_t> bytes, TFitBox box) {
+TDecodeAhead::TPreparedPicture TDecodeAhead::PreparePicture(std::vector<std::uint8_t>& bytes, TFitBox box) {
     TPreparedPicture prepared;
     prepared.box = box;
     prepared.digest = DigestOf(bytes.data(), bytes.size());
     try {
         // The display's steps: the fitted JPEG copy, loaded as the display loads it, as a bitmap.
-        std::optional<std::vector<std::uint8_t>> fitted = FitPictureBytes(std::move(bytes), box.width, box.height, &m_cancel);
+        std::optional<std::vector<std::uint8_t>> fitted =
+            FitPictureBytes(bytes, box.width, box.height, &m_cancel, m_decodeScratch);
         if (!fitted || fitted->empty()) return prepared;
         TJPEGImage copy;
         copy.LoadFromBytes(std::move(*fitted));

@@ -234,7 +234,7 @@ void TForm1::OpenSelectedEntry() {
     };
     // What was held for the selected entry and not used goes once it is shown, or has failed.
     try {
-        ExtractSonpix(path, temp, kTempBaseName, makerText, written);
+        ExtractSonpix(path, temp, kTempBaseName, makerText, written, m_extractBuffer);
         StaticText1->SetCaption(makerText.empty() ? "?" : makerText);
         ShowCurrentFile();
     } catch (...) {

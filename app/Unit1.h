@@ -2,6 +2,7 @@
 #pragma once
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/DecodeAhead.h"
 #include "sound/SoundPlayer.h"
@@ -123,6 +124,9 @@ private:
     // it wrote none.
     std::optional<TPictureDigest> m_extractedPicture, m_extractedMakerPicture;
     TShownPicture m_shownPicture, m_shownMakerPicture;  // for m_shownPath
+    // The selection's extractions read the Sonpix file into this memory, kept from one entry to
+    // the next so that a step does not take the file's size in fresh memory again.
+    std::vector<std::uint8_t> m_extractBuffer;
 };
 
 extern TForm1* Form1;

@@ -58,6 +58,12 @@ void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolde
 
 void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder, const std::string& BaseName,
                    std::string& MakerText, const TExtractedOutput& written) {
+    FileBytes buffer;
+    ExtractSonpix(SourcePath, TargetFolder, BaseName, MakerText, written, buffer);
+}
+
+void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder, const std::string& BaseName,
+                   std::string& MakerText, const TExtractedOutput& written, FileBytes& buffer) {
     MakerText.clear();
     SonpixMakerText.clear();
     // One folder only, as passed; it normally exists already, so the result does not matter.
@@ -71,7 +77,8 @@ void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolde
     DeleteFileQuietly(makerPicturePath);
 
     if (!FileExists(SourcePath)) return;
-    const FileBytes bytes = ReadFileBytes(SourcePath);
+    ReadFileBytes(SourcePath, buffer);
+    const FileBytes& bytes = buffer;
     SetFileModeReadWrite();
     if (!HasSonpixHeader(bytes.data(), bytes.size())) return;
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The maker's text of the most recent extraction; empty when it found none or stopped early.
 extern std::string SonpixMakerText;
@@ -28,3 +29,9 @@ using TExtractedOutput = std::function<void(const std::string& path, const std::
 // at the bytes without reading the file back). The outputs are the same, byte for byte.
 void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder, const std::string& BaseName,
                    std::string& MakerText, const TExtractedOutput& written);
+
+// The same, reading the source into `buffer` (the caller's, kept from one extraction to the next,
+// so that its memory is used again instead of taken anew for every file). The outputs are the
+// same, byte for byte; afterwards the buffer's contents are unspecified.
+void ExtractSonpix(const std::string& SourcePath, const std::string& TargetFolder, const std::string& BaseName,
+                   std::string& MakerText, const TExtractedOutput& written, std::vector<std::uint8_t>& buffer);

@@ -11,10 +11,12 @@
 #include "sys/GdiObjects.h"
 #include "sys/mysys.h"
 
-std::optional<std::vector<std::uint8_t>> FitPictureBytes(std::vector<std::uint8_t> Source, int MaxWidth, int MaxHeight,
-                                                         const std::atomic<bool>* cancel) {
-    TJPEGImage jpeg;
-    jpeg.LoadFromBytes(std::move(Source));
+namespace {
+
+// The fit of the loaded picture; Source's memory goes back to `source` when one is given.
+std::optional<std::vector<std::uint8_t>> FitLoaded(TJPEGImage& jpeg, int MaxWidth, int MaxHeight,
+                                                   const std::atomic<bool>* cancel, TDecodeScratch* scratch,
+                                                   std::vector<std::uint8_t>* source) {
     const int W = jpeg.Width();
     const int H = jpeg.Height();
     if (W == 0 || H == 0) return std::nullopt;
@@ -30,10 +32,35 @@ std::optional<std::vector<std::uint8_t>> FitPictureBytes(std::vector<std::uint8_
         // The bitmap must be out of the memory DC again before its pixels are read.
         TMemDC memory(screen.Get());
         TSelectGuard select(memory.Get(), bitmap.Get());
-        jpeg.StretchDraw(memory.Get(), RECT{0, 0, size.width, size.height}, cancel);
+        jpeg.StretchDraw(memory.Get(), RECT{0, 0, size.width, size.height}, cancel, scratch);
     }
+    if (source) *source = jpeg.ReleaseLoadedBytes();
     jpeg.AssignBitmap(bitmap.Get());
     return jpeg.SaveToBytes();
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> FitPictureBytes(std::vector<std::uint8_t> Source, int MaxWidth, int MaxHeight,
+                                                         const std::atomic<bool>* cancel) {
+    TJPEGImage jpeg;
+    jpeg.LoadFromBytes(std::move(Source));
+    return FitLoaded(jpeg, MaxWidth, MaxHeight, cancel, nullptr, nullptr);
+}
+
+std::optional<std::vector<std::uint8_t>> FitPictureBytes(std::vector<std::uint8_t>& Source, int MaxWidth, int MaxHeight,
+                                                         const std::atomic<bool>* cancel, TDecodeScratch& scratch) {
+    TJPEGImage jpeg;
+    jpeg.LoadFromBytes(std::move(Source));
+    // Source's memory comes back on every way out, the early ones and the errors included.
+    struct TGiveBack {
+        TJPEGImage& jpeg;
+        std::vector<std::uint8_t>& source;
+        ~TGiveBack() {
+            if (source.capacity() == 0) source = jpeg.ReleaseLoadedBytes();
+        }
+    } giveBack{jpeg, Source};
+    return FitLoaded(jpeg, MaxWidth, MaxHeight, cancel, &scratch, &Source);
 }
 
 void FitPictureFile(const std::string& Source, const std::string& Target, int MaxWidth, int MaxHeight) {

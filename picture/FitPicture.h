@@ -19,3 +19,10 @@ void FitPictureFile(const std::string& Source, const std::string& Target, int Ma
 // cancel flag (not owned; null for none) turns true during the decode. Safe on any thread.
 std::optional<std::vector<std::uint8_t>> FitPictureBytes(std::vector<std::uint8_t> Source, int MaxWidth, int MaxHeight,
                                                          const std::atomic<bool>* cancel = nullptr);
+
+class TDecodeScratch;
+// The same fit, the same bytes, for a caller that fits picture after picture: the full-size decode
+// goes into the scratch's memory, and Source's memory is handed back in Source (its contents then
+// unspecified), so that neither is taken anew for the next picture.
+std::optional<std::vector<std::uint8_t>> FitPictureBytes(std::vector<std::uint8_t>& Source, int MaxWidth, int MaxHeight,
+                                                         const std::atomic<bool>* cancel, TDecodeScratch& scratch);

@@ -2,6 +2,7 @@
 #include "picture/JpegImage.h"
 
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "picture/JpegDecoder.h"
@@ -32,19 +33,33 @@ int StretchModeFor(HDC dc) {
     return bitsPerPixel <= 8 ? HALFTONE : COLORONCOLOR;
 }
 
-void StretchPixels(HDC dc, const RECT& r, const TBgrImage& pixels) {
+// Stretches top-down rows of 3 or 4 bytes a pixel over the rectangle.
+void StretchRows(HDC dc, const RECT& r, const std::uint8_t* bits, int width, int height, int bytesPerPixel) {
     const int mode = StretchModeFor(dc);
     TStretchModeGuard modeGuard(dc, mode);
     POINT oldOrigin;
     if (mode == HALFTONE) SetBrushOrgEx(dc, 0, 0, &oldOrigin);
-    const BITMAPINFO info = pixels.Info();
-    const int lines = StretchDIBits(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, pixels.Width(),
-                                    pixels.Height(), pixels.Bits(), &info, DIB_RGB_COLORS, SRCCOPY);
+    const BITMAPINFO info = TopDownBgrInfo(width, height, bytesPerPixel);
+    const int lines = StretchDIBits(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, width, height, bits,
+                                    &info, DIB_RGB_COLORS, SRCCOPY);
     if (mode == HALFTONE) SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
     if (lines == 0 || lines == static_cast<int>(GDI_ERROR)) throw EJPEG("Cannot draw the JPEG picture");
 }
 
+void StretchPixels(HDC dc, const RECT& r, const TBgrImage& pixels) {
+    StretchRows(dc, r, pixels.Bits(), pixels.Width(), pixels.Height(), pixels.BytesPerPixel());
+}
+
 }  // namespace
+
+std::uint8_t* TDecodeScratch::Reserve(std::size_t bytes) {
+    if (bytes <= m_capacity && m_bits) return m_bits.get();
+    Release();
+    m_bits.reset(new (std::nothrow) std::uint8_t[bytes]);
+    if (!m_bits) throw EJPEG("Not enough memory for a JPEG picture of " + std::to_string(bytes) + " bytes");
+    m_capacity = bytes;
+    return m_bits.get();
+}
 
 void TJPEGImage::LoadFromFile(const std::string& path) { LoadFromBytes(ReadFileBytes(path)); }
 
@@ -71,14 +86,40 @@ TBgrImage TJPEGImage::DecodedPixels(const std::atomic<bool>* cancel) const {
     return pixels;
 }
 
-void TJPEGImage::StretchDraw(HDC dc, const RECT& r, const std::atomic<bool>* cancel) const {
+TJPEGImage::TScratchPixels TJPEGImage::DecodeIntoScratch(TDecodeScratch& scratch,
+                                                         const std::atomic<bool>* cancel) const {
+    TScratchPixels pixels;
+    DecodeJpeg(
+        m_jpeg.data(), m_jpeg.size(), 3,
+        [&pixels, &scratch](int width, int height) {
+            const std::size_t stride = BgrStride(width, 3);
+            std::uint8_t* bits = scratch.Reserve(stride * static_cast<std::size_t>(height));
+            pixels.bits = bits;
+            pixels.width = width;
+            pixels.height = height;
+            return TBgrTarget{bits, stride};
+        },
+        cancel);
+    return pixels;
+}
+
+void TJPEGImage::StretchDraw(HDC dc, const RECT& r, const std::atomic<bool>* cancel, TDecodeScratch* scratch) const {
     if (Empty()) return;
     if (!m_pixels.Empty()) {
         StretchPixels(dc, r, m_pixels);
         return;
     }
+    // The full-size pixels, drawn from the scratch's memory when there is one.
+    const auto stretchDecoded = [this, cancel, scratch](HDC target, const RECT& area) {
+        if (!scratch) {
+            StretchPixels(target, area, DecodedPixels(cancel));
+            return;
+        }
+        const TScratchPixels pixels = DecodeIntoScratch(*scratch, cancel);
+        StretchRows(target, area, pixels.bits, pixels.width, pixels.height, 3);
+    };
     if (StretchModeFor(dc) == HALFTONE) {
-        StretchPixels(dc, r, DecodedPixels(cancel));
+        stretchDecoded(dc, r);
         return;
     }
     // The picture is decoded in 24-bit colour, as cheap as a decode gets, and stretched onto a
@@ -95,7 +136,7 @@ void TJPEGImage::StretchDraw(HDC dc, const RECT& r, const std::atomic<bool>* can
         throw EJPEG("Cannot create a bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
     TMemDC memory(dc);
     TSelectGuard select(memory.Get(), stretched.Get());
-    StretchPixels(memory.Get(), RECT{0, 0, width, height}, DecodedPixels(cancel));
+    stretchDecoded(memory.Get(), RECT{0, 0, width, height});
     if (!BitBlt(dc, r.left, r.top, width, height, memory.Get(), 0, 0, SRCCOPY)) throw EJPEG("Cannot draw the JPEG picture");
 }
 
@@ -119,6 +160,15 @@ void TJPEGImage::AssignBitmap(HBITMAP bitmap) {
     m_jpeg.shrink_to_fit();
     m_width = width;
     m_height = height;
+}
+
+std::vector<std::uint8_t> TJPEGImage::ReleaseLoadedBytes() {
+    std::vector<std::uint8_t> bytes = std::move(m_jpeg);
+    m_jpeg.clear();
+    m_pixels = TBgrImage();
+    m_width = 0;
+    m_height = 0;
+    return bytes;
 }
 
 void TJPEGImage::SaveToFile(const std::string& path) const { WriteFileBytes(path, SaveToBytes()); }

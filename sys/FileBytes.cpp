@@ -19,18 +19,30 @@ constexpr DWORD kIoBlock = 16 * 1024 * 1024;
 }  // namespace
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    ReadFileBytes(path, bytes);
+    return bytes;
+}
+
+void ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.Valid()) RaiseOpenError(path, SysErrorMessage(GetLastError()));
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.Get(), &size)) RaiseOpenError(path, SysErrorMessage(GetLastError()));
-    return ReadOpenFileBytes(file.Get(), static_cast<std::uint64_t>(size.QuadPart), path);
+    ReadOpenFileBytes(file.Get(), static_cast<std::uint64_t>(size.QuadPart), path, bytes);
 }
 
 std::vector<std::uint8_t> ReadOpenFileBytes(HANDLE file, std::uint64_t size, const std::string& path) {
-    if (size >= kMaxWholeFileSize) RaiseOpenError(path, "The file is 2 GB or larger");
     std::vector<std::uint8_t> bytes;
+    ReadOpenFileBytes(file, size, path, bytes);
+    return bytes;
+}
+
+void ReadOpenFileBytes(HANDLE file, std::uint64_t size, const std::string& path, std::vector<std::uint8_t>& bytes) {
+    if (size >= kMaxWholeFileSize) RaiseOpenError(path, "The file is 2 GB or larger");
     try {
+        // Within the capacity the memory stays; every byte is then read over below.
         bytes.resize(static_cast<std::size_t>(size));
     } catch (const std::bad_alloc&) {
         RaiseOpenError(path, SysErrorMessage(ERROR_NOT_ENOUGH_MEMORY));
@@ -45,7 +57,6 @@ std::vector<std::uint8_t> ReadOpenFileBytes(HANDLE file, std::uint64_t size, con
         if (got == 0) RaiseOpenError(path, SysErrorMessage(ERROR_HANDLE_EOF));
         done += got;
     }
-    return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
