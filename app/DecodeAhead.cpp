@@ -208,7 +208,11 @@ void TDecodeAhead::Run() {
                     m_fileBuffer = std::vector<std::uint8_t>();
                     m_decodeScratch.Release();
                 }
-                m_wake.Wait(m_lock);
+                const bool holding = m_fileBuffer.capacity() > 0 || m_decodeScratch.Capacity() > 0;
+                const DWORD before = GetTickCount();
+                m_wake.Wait(m_lock, holding ? kKeepMemoryMs : INFINITE);
+                // Stepping has stopped for a while: the memory goes until the next step needs it.
+                if (holding && m_queue.empty() && GetTickCount() - before >= kKeepMemoryMs) m_dropScratch = true;
             }
             if (m_ending) return;
             file.path = m_queue.front();

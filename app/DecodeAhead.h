@@ -35,6 +35,9 @@ public:
     static constexpr int kMaxPrepared = 2;
     // Files larger than this are left to the display, so that no read holds the worker long.
     static constexpr std::uint64_t kMaxFileSize = 256ull * 1024 * 1024;
+    // The worker keeps its read and full-size decode memory from one picture to the next while the
+    // user steps on, and lets it go after this long without a new selection.
+    static constexpr DWORD kKeepMemoryMs = 5000;
 
     // Without `enabled` (or when no thread can be made) nothing is ever prepared.
     explicit TDecodeAhead(bool enabled);
