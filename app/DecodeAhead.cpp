@@ -202,17 +202,23 @@ void TDecodeAhead::Run() {
         {
             TLock lock(m_lock);
             m_busy = false;
+            const DWORD idleSince = GetTickCount();
             while (!m_ending && m_queue.empty()) {
                 if (m_dropScratch) {
                     m_dropScratch = false;
                     m_fileBuffer = std::vector<std::uint8_t>();
                     m_decodeScratch.Release();
                 }
-                const bool holding = m_fileBuffer.capacity() > 0 || m_decodeScratch.Capacity() > 0;
-                const DWORD before = GetTickCount();
-                m_wake.Wait(m_lock, holding ? kKeepMemoryMs : INFINITE);
+                if (m_fileBuffer.capacity() == 0 && m_decodeScratch.Capacity() == 0) {
+                    m_wake.Wait(m_lock);
+                    continue;
+                }
                 // Stepping has stopped for a while: the memory goes until the next step needs it.
-                if (holding && m_queue.empty() && GetTickCount() - before >= kKeepMemoryMs) m_dropScratch = true;
+                const DWORD idle = GetTickCount() - idleSince;
+                if (idle >= kKeepMemoryMs)
+                    m_dropScratch = true;
+                else
+                    m_wake.Wait(m_lock, kKeepMemoryMs - idle);
             }
             if (m_ending) return;
             file.path = m_queue.front();
