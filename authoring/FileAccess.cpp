@@ -29,4 +29,12 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + kPathSeparator + name;
 }
 
-TPendingFile::TPendingFile(const std::string& finalPath) : m_final(finalPath) {}
+TPendingFile::TPendingFile(const std::string& finalPath, TFlush flush) : m_final(finalPath), m_flush(flush) {}
+
+bool TPendingFile::Commit(bool replace, std::string& error) {
+    const bool flush = m_flush == TFlush::always || (replace && PathExists(m_final));
+    if (flush && !FlushFileToDisk(m_temporary, error)) return false;
+    if (!RenameTemporary(m_temporary, m_final, replace, error)) return false;
+    m_committed = true;
+    return true;
+}

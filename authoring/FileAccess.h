@@ -27,24 +27,62 @@ std::string FileNamePart(const std::string& path);
 std::string FolderPart(const std::string& path);  // "." when the path has no folder
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// A run of bytes a new file is written from where they lie.
+struct TByteSpan {
+    const std::uint8_t* data;
+    std::size_t size;
+};
+
+// When a new file is forced out to the disk before it takes its name. Forcing 100 MB out costs
+// the disk's full write time, ten times the write itself, so it is done where a power cut would
+// otherwise cost more than the new file.
+enum class TFlush {
+    beforeReplacing,  // when the new file replaces one: after a power cut the old or the new one is there
+    always,           // also under a new name: for contents whose other copy the caller then deletes
+};
+
 // A new file under a temporary name in the folder of its final name; removed on destruction
 // unless committed, so that no half-written file is ever left under the final name.
 class TPendingFile {
 public:
-    explicit TPendingFile(const std::string& finalPath);
+    explicit TPendingFile(const std::string& finalPath, TFlush flush = TFlush::beforeReplacing);
     ~TPendingFile();
     TPendingFile(const TPendingFile&) = delete;
     TPendingFile& operator=(const TPendingFile&) = delete;
 
-    // Creates the temporary file and writes the bytes to disk; false with a reason.
-    bool Write(const std::vector<std::uint8_t>& bytes, std::string& error);
+    // Creates the temporary file and writes the pieces into it one after another; false with a reason.
+    bool Write(const std::vector<TByteSpan>& pieces, std::string& error);
+    bool Write(const std::vector<std::uint8_t>& bytes, std::string& error) {
+        return Write({TByteSpan{bytes.data(), bytes.size()}}, error);
+    }
     const std::string& TemporaryPath() const { return m_temporary; }
-    // Gives the file its final name; without replace, fails when that name is taken (checked
-    // atomically by the rename itself, so a file appearing meanwhile is not overwritten either).
+    // Gives the file its final name, forcing it to disk first as the flush rule says; without
+    // replace, fails when that name is taken (checked atomically by the rename itself, so a file
+    // appearing meanwhile is not overwritten either).
     bool Commit(bool replace, std::string& error);
 
 private:
     std::string m_final;
+    TFlush m_flush;
     std::string m_temporary;  // owned: removed by the destructor while not committed
     bool m_committed = false;
+};
+
+// A file's bytes mapped read-only into memory: read once where the system caches them, with no
+// copy and no buffer of the file's size.
+class TMappedFile {
+public:
+    TMappedFile() = default;
+    ~TMappedFile();
+    TMappedFile(const TMappedFile&) = delete;
+    TMappedFile& operator=(const TMappedFile&) = delete;
+
+    // Maps the whole file; false with a reason. An empty file maps to no bytes.
+    bool Open(const std::string& path, std::string& error);
+    const std::uint8_t* Data() const { return m_data; }
+    std::size_t Size() const { return m_size; }
+
+private:
+    const std::uint8_t* m_data = nullptr;
+    std::size_t m_size = 0;
 };

@@ -1,6 +1,7 @@
 // The Linux half of the authoring file access: POSIX calls on UTF-8 paths.
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,7 +96,7 @@ TPendingFile::~TPendingFile() {
     if (!m_committed && !m_temporary.empty()) ::unlink(m_temporary.c_str());
 }
 
-bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& error) {
+bool TPendingFile::Write(const std::vector<TByteSpan>& pieces, std::string& error) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = TemporaryNameFor(m_final);
         TFileHandle file(::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
@@ -104,14 +105,15 @@ bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& er
             return error = SystemReason(errno), false;
         }
         m_temporary = candidate;
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t put = ::write(file.Get(), bytes.data() + done, bytes.size() - done);
-            if (put < 0 && errno == EINTR) continue;
-            if (put <= 0) return error = SystemReason(put < 0 ? errno : ENOSPC), false;
-            done += static_cast<std::size_t>(put);
+        for (const TByteSpan& piece : pieces) {
+            std::size_t done = 0;
+            while (done < piece.size) {
+                const ssize_t put = ::write(file.Get(), piece.data + done, piece.size - done);
+                if (put < 0 && errno == EINTR) continue;
+                if (put <= 0) return error = SystemReason(put < 0 ? errno : ENOSPC), false;
+                done += static_cast<std::size_t>(put);
+            }
         }
-        if (::fsync(file.Get()) != 0) return error = SystemReason(errno), false;
         if (!file.Close()) return error = SystemReason(errno), false;
         return true;
     }
@@ -119,19 +121,43 @@ bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& er
     return false;
 }
 
-bool TPendingFile::Commit(bool replace, std::string& error) {
+bool FlushFileToDisk(const std::string& path, std::string& error) {
+    TFileHandle file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (!file.Valid() || ::fsync(file.Get()) != 0 || !file.Close()) return error = SystemReason(errno), false;
+    return true;
+}
+
+bool RenameTemporary(const std::string& temporary, const std::string& final, bool replace, std::string& error) {
     if (replace) {
-        if (::rename(m_temporary.c_str(), m_final.c_str()) != 0) return error = SystemReason(errno), false;
-    } else if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_final.c_str(), RENAME_NOREPLACE) != 0) {
-        if (errno == EEXIST) return error = "the file exists", false;
-        if (errno != EINVAL && errno != ENOSYS) return error = SystemReason(errno), false;
-        // A file system without the no-replace rename: a hard link fails the same way when the
-        // name is taken, which a plain rename would silently replace.
-        if (::link(m_temporary.c_str(), m_final.c_str()) != 0)
-            return error = errno == EEXIST ? "the file exists" : SystemReason(errno), false;
-        ::unlink(m_temporary.c_str());
+        if (::rename(temporary.c_str(), final.c_str()) != 0) return error = SystemReason(errno), false;
+        return true;
     }
-    m_committed = true;
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, final.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EEXIST) return error = "the file exists", false;
+    if (errno != EINVAL && errno != ENOSYS) return error = SystemReason(errno), false;
+    // A file system without the no-replace rename: a hard link fails the same way when the
+    // name is taken, which a plain rename would silently replace.
+    if (::link(temporary.c_str(), final.c_str()) != 0)
+        return error = errno == EEXIST ? "the file exists" : SystemReason(errno), false;
+    ::unlink(temporary.c_str());
+    return true;
+}
+
+TMappedFile::~TMappedFile() {
+    if (m_data) ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
+}
+
+bool TMappedFile::Open(const std::string& path, std::string& error) {
+    TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info;
+    if (!file.Valid() || ::fstat(file.Get(), &info) != 0) return error = SystemReason(errno), false;
+    if (static_cast<std::uint64_t>(info.st_size) >= kMaxWholeFileSize) return error = kTooLargeReason, false;
+    if (info.st_size == 0) return true;  // mmap refuses a length of 0
+    // The mapping outlives the descriptor.
+    void* view = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_SHARED, file.Get(), 0);
+    if (view == MAP_FAILED) return error = SystemReason(errno), false;
+    m_data = static_cast<const std::uint8_t*>(view);
+    m_size = static_cast<std::size_t>(info.st_size);
     return true;
 }
 #endif

@@ -86,7 +86,7 @@ TPendingFile::~TPendingFile() {
     if (!m_committed && !m_temporary.empty()) DeleteFileW(Utf8ToUtf16(m_temporary).c_str());
 }
 
-bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& error) {
+bool TPendingFile::Write(const std::vector<TByteSpan>& pieces, std::string& error) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = TemporaryNameFor(m_final);
         UniqueHandle file(CreateFileW(Utf8ToUtf16(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -96,14 +96,16 @@ bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& er
             return error = LastReason(), false;
         }
         m_temporary = candidate;
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            DWORD put = 0;
-            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 26));
-            if (!WriteFile(file.Get(), bytes.data() + done, want, &put, nullptr) || put == 0) return error = LastReason(), false;
-            done += put;
+        for (const TByteSpan& piece : pieces) {
+            std::size_t done = 0;
+            while (done < piece.size) {
+                DWORD put = 0;
+                const DWORD want = static_cast<DWORD>(std::min<std::size_t>(piece.size - done, 1u << 26));
+                if (!WriteFile(file.Get(), piece.data + done, want, &put, nullptr) || put == 0)
+                    return error = LastReason(), false;
+                done += put;
+            }
         }
-        if (!FlushFileBuffers(file.Get())) return error = LastReason(), false;
         if (!file.Close()) return error = LastReason(), false;
         return true;
     }
@@ -111,14 +113,42 @@ bool TPendingFile::Write(const std::vector<std::uint8_t>& bytes, std::string& er
     return false;
 }
 
-bool TPendingFile::Commit(bool replace, std::string& error) {
-    if (!MoveFileExW(Utf8ToUtf16(m_temporary).c_str(), Utf8ToUtf16(m_final).c_str(),
-                     MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0))) {
-        const DWORD code = GetLastError();
-        error = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? "the file exists" : SystemReason(code);
-        return false;
-    }
-    m_committed = true;
+bool FlushFileToDisk(const std::string& path, std::string& error) {
+    UniqueHandle file(CreateFileW(Utf8ToUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid() || !FlushFileBuffers(file.Get())) return error = LastReason(), false;
+    if (!file.Close()) return error = LastReason(), false;
+    return true;
+}
+
+bool RenameTemporary(const std::string& temporary, const std::string& final, bool replace, std::string& error) {
+    if (MoveFileExW(Utf8ToUtf16(temporary).c_str(), Utf8ToUtf16(final).c_str(),
+                    MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0)))
+        return true;
+    const DWORD code = GetLastError();
+    error = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? "the file exists" : SystemReason(code);
+    return false;
+}
+
+TMappedFile::~TMappedFile() {
+    if (m_data) UnmapViewOfFile(m_data);
+}
+
+bool TMappedFile::Open(const std::string& path, std::string& error) {
+    UniqueHandle file(CreateFileW(Utf8ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid()) return error = LastReason(), false;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.Get(), &size)) return error = LastReason(), false;
+    if (static_cast<std::uint64_t>(size.QuadPart) >= kMaxWholeFileSize) return error = kTooLargeReason, false;
+    if (size.QuadPart == 0) return true;  // a mapping of nothing is refused by the system
+    // The view keeps the mapping alive; both handles can go once it is made.
+    UniqueHandle mapping(CreateFileMappingW(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping.Valid()) return error = LastReason(), false;
+    const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
+    if (!view) return error = LastReason(), false;
+    m_data = static_cast<const std::uint8_t*>(view);
+    m_size = static_cast<std::size_t>(size.QuadPart);
     return true;
 }
 #endif

@@ -8,10 +8,11 @@
 namespace {
 
 void Append(TSonpixDraft& draft, const std::uint8_t* bytes, std::size_t count) {
-    draft.bytes.insert(draft.bytes.end(), bytes, bytes + count);
+    draft.pieces.push_back({bytes, count});
+    draft.size += count;
 }
 
-std::int64_t End(const TSonpixDraft& draft) { return static_cast<std::int64_t>(draft.bytes.size()); }
+std::int64_t End(const TSonpixDraft& draft) { return static_cast<std::int64_t>(draft.size); }
 
 void Place(TSonpixDraft& draft, const TSonpixPart& part) {
     draft.placed.push_back({&part, End(draft)});
@@ -68,10 +69,10 @@ TSonpixDraft LayOutSonpix(const TSonpixParts& parts) {
     return draft;
 }
 
-TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::vector<std::uint8_t>& bytes,
+TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::uint8_t* bytes, std::size_t size,
                                  const std::string& who) {
     TAuthoringFaults faults;
-    const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::problems);
+    const TSonpixInspection found = InspectSonpix(bytes, size, TInspectDepth::problems);
     const std::string moved = FindMovedBorder(draft, found.markers);
     if (!moved.empty()) faults.push_back({who, "refused: " + moved});
     for (const TProblem& problem : found.problems)

@@ -1,9 +1,9 @@
-// The bytes of a new Sonpix file laid out from its parts, and the check of them as the viewer
-// will read them.
+// A new Sonpix file laid out from its parts, and the check of its bytes as the viewer will read them.
 #pragma once
 #include <cstdint>
 #include <vector>
 
+#include "authoring/FileAccess.h"
 #include "authoring/SonpixParts.h"
 #include "container/SonpixLayout.h"
 
@@ -13,8 +13,11 @@ struct TPlacedPart {
     std::int64_t at;  // offset of the part's first byte in the new file
 };
 
+// The file as the runs of bytes it is written from, in order: the markers' constants and the parts'
+// own bytes, so that laying out a 100 MB sound copies nothing.
 struct TSonpixDraft {
-    std::vector<std::uint8_t> bytes;
+    std::vector<TByteSpan> pieces;
+    std::size_t size = 0;
     SonpixMarkers plan;  // where the markers were put, which the viewer must find again
     std::vector<TPlacedPart> placed;
 };
@@ -23,8 +26,8 @@ struct TSonpixDraft {
 // points into parts, which must outlive it.
 TSonpixDraft LayOutSonpix(const TSonpixParts& parts);
 
-// Reads bytes (the draft's own, or the file written from them) as the viewer will, and refuses
-// every place where it would find a border other than the planned one or fail a check; each
-// fault is the new file's (who), and its reason names the part and offset at fault.
-TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::vector<std::uint8_t>& bytes,
+// Reads the file written from the draft as the viewer will, and refuses every place where it
+// would find a border other than the planned one or fail a check; each fault is the new file's
+// (who), and its reason names the part and offset at fault.
+TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::uint8_t* bytes, std::size_t size,
                                  const std::string& who);

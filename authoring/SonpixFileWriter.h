@@ -9,12 +9,14 @@
 // name must be free. Paths are UTF-8.
 TAuthoringFaults FindOutputFaults(const std::string& output, bool replace);
 
-// Checks the draft as the viewer will read it, writes it under a temporary name beside output,
-// reads it back and compares it byte for byte (a file equal to the checked draft reads the same),
-// and only then gives it its name (replacing a file there only with replace).
-// On any fault the temporary file is removed and whatever had the name is left as it was.
-TAuthoringFaults WriteSonpixFile(const TSonpixDraft& draft, const std::string& output, bool replace);
+// Writes the draft under a temporary name beside output, reads that file as the viewer will and
+// checks it, and only then gives it its name (replacing a file there only with replace), forced
+// to disk first as flush says. On any fault the temporary file is removed and whatever had the
+// name is left as it was.
+TAuthoringFaults WriteSonpixFile(const TSonpixDraft& draft, const std::string& output, bool replace,
+                                 TFlush flush = TFlush::beforeReplacing);
 
 // The whole making of a file: the place, each part, the layout, and the checked write. Returns
 // no fault when the file is in place.
-TAuthoringFaults AuthorSonpixFile(const TSonpixParts& parts, const std::string& output, bool replace);
+TAuthoringFaults AuthorSonpixFile(const TSonpixParts& parts, const std::string& output, bool replace,
+                                  TFlush flush = TFlush::beforeReplacing);

@@ -108,7 +108,9 @@ bool TCreatorForm::SaveAs() {
 
 bool TCreatorForm::SaveTo(const std::string& path, bool replace) {
     FinishRecording();
-    const std::vector<TSaveFault> faults = WriteSonpix(m_document, path, replace);
+    // A recording's only other copy is deleted below, so the file holding it goes to disk first.
+    const TFlush flush = m_document.Contents().sound.source == kRecordingName ? TFlush::always : TFlush::beforeReplacing;
+    const std::vector<TSaveFault> faults = WriteSonpix(m_document, path, replace, flush);
     if (!faults.empty()) {
         MessageBoxA(Handle(), FaultText(faults).c_str(), kNotSavedCaption, MB_OK | MB_ICONERROR);
         return false;

@@ -2,13 +2,13 @@
 #include <stdexcept>
 
 #include "creator/CreatorForm.h"
+#include "creator/CreatorNames.h"
 #include "creator/PartDescriptions.h"
 #include "creator/SonpixFiles.h"
 #include "sound/SoundRecorder.h"
 #include "sys/FileBytes.h"
 
 namespace {
-const char kRecordingName[] = "Запись с микрофона";
 // The first words of the box for a recording that failed, before the platform's text.
 const char kNotStarted[] = "Запись не началась, звук остался прежним: ";
 const char kNotKept[] = "Запись не сохранена, звук остался прежним: ";

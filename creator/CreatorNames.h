@@ -18,6 +18,9 @@ constexpr char kMakerTextLabel[] = "Текст автора";
 constexpr int kPreviewWidth = 400, kPreviewHeight = 300;
 constexpr int kMakerPreviewWidth = 225, kMakerPreviewHeight = 57;
 
+// The sound's source as the sound box shows it when the sound is a recording.
+constexpr char kRecordingName[] = "Запись с микрофона";
+
 // The file extensions the creator knows, lower case.
 constexpr char kSonpixExtension[] = ".sonpix";
 constexpr char kJpegExtension[] = ".jpg";

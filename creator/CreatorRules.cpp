@@ -35,6 +35,15 @@ TFitSize PreviewSize(int width, int height, int boxWidth, int boxHeight) {
     return FitScale(width, height, boxWidth, boxHeight);
 }
 
+unsigned PreviewReduction(int width, int height, const TFitSize& preview) {
+    for (unsigned reduction : {8u, 4u, 2u}) {
+        const auto reduced = [reduction](int side) { return (static_cast<unsigned>(side) + reduction - 1) / reduction; };
+        if (reduced(width) >= static_cast<unsigned>(preview.width) && reduced(height) >= static_cast<unsigned>(preview.height))
+            return reduction;
+    }
+    return 1;
+}
+
 TFileKind KindOfFile(const std::string& path) {
     const std::string extension = LowerAnsiText(ExtractFileExt(path));
     if (extension == kJpegExtension || extension == kJpegLongExtension) return TFileKind::picture;

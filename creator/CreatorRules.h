@@ -18,6 +18,11 @@ std::string CreatorCaption(const std::string& path, bool modified);
 // that fits already keeps its own size (never enlarged).
 TFitSize PreviewSize(int width, int height, int boxWidth, int boxHeight);
 
+// How many times smaller (8, 4, 2 or 1) a picture can be decoded for a preview of size preview:
+// the largest reduction whose picture, its sides rounded up as the decoder rounds them, is still
+// at least as large as the preview in both directions, so that the preview is only ever reduced.
+unsigned PreviewReduction(int width, int height, const TFitSize& preview);
+
 enum class TFileKind { other, picture, sound, sonpix };
 // The kind of a file by its extension (.jpg/.jpeg, .wav, .sonpix), in any case.
 TFileKind KindOfFile(const std::string& path);

@@ -1,4 +1,5 @@
-// FittedPreview: decode into a bitmap-shaped buffer, then stretch into a bitmap of the fitted size.
+// FittedPreview: decode, reduced as far as the preview allows, into a bitmap-shaped buffer, then
+// stretch into a bitmap of the fitted size.
 #include "creator/PicturePreview.h"
 
 #include <windows.h>
@@ -10,13 +11,17 @@
 #include "sys/BitmapLayout.h"
 
 TBitmapHandle FittedPreview(const std::vector<std::uint8_t>& jpeg, int boxWidth, int boxHeight) {
-    TBgrImage pixels;
-    DecodeJpeg(jpeg.data(), jpeg.size(), 3, [&pixels](int width, int height) {
-        pixels = TBgrImage(width, height, 3);
-        return TBgrTarget{pixels.Bits(), pixels.Stride()};
-    });
-    const TFitSize size = PreviewSize(pixels.Width(), pixels.Height(), boxWidth, boxHeight);
+    // A 24-megapixel photograph decoded at full size for a 400 x 300 box would cost a quarter of a
+    // second and 72 MB; reduced inside the decoder it costs a small part of both.
+    const TJpegHeader header = ReadJpegHeader(jpeg.data(), jpeg.size());
+    const TFitSize size = PreviewSize(header.width, header.height, boxWidth, boxHeight);
     if (size.width == 0 || size.height == 0) throw EJPEG("The picture has no pixels");
+    TBgrImage pixels;
+    DecodeJpegReduced(jpeg.data(), jpeg.size(), 3, PreviewReduction(header.width, header.height, size),
+                      [&pixels](int width, int height) {
+                          pixels = TBgrImage(width, height, 3);
+                          return TBgrTarget{pixels.Bits(), pixels.Stride()};
+                      });
 
     const BITMAPINFO target = TopDownBgrInfo(size.width, size.height, 3);
     void* bits = nullptr;

@@ -88,7 +88,7 @@ TDraftContents SplitSonpixFile(const std::string& path) {
     return contents;
 }
 
-std::vector<TSaveFault> WriteSonpix(TSonpixDocument& document, const std::string& path, bool replace) {
+std::vector<TSaveFault> WriteSonpix(TSonpixDocument& document, const std::string& path, bool replace, TFlush flush) {
     // A missing picture or sound is named here, in the user's words, before the library's checks.
     std::vector<TSaveFault> faults;
     if (document.Contents().picture.Empty()) faults.push_back({kPictureLabel, "не выбрана"});
@@ -97,7 +97,7 @@ std::vector<TSaveFault> WriteSonpix(TSonpixDocument& document, const std::string
     TAuthoringFaults refused;
     {
         const TLentParts lent(document.ContentsInPlace());
-        refused = AuthorSonpixFile(lent.Parts(), AnsiToUtf8(path), replace);
+        refused = AuthorSonpixFile(lent.Parts(), AnsiToUtf8(path), replace, flush);
     }
     for (const TAuthoringFault& fault : refused) faults.push_back({Utf8ToAnsi(fault.who), Utf8ToAnsi(fault.reason)});
     return faults;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "authoring/FileAccess.h"
 #include "creator/SonpixDocument.h"
 
 // A part's file, named by its file name; std::runtime_error with the reason when it cannot be read.
@@ -19,8 +20,9 @@ struct TSaveFault {
     std::string reason;
 };
 
-// Writes the document's parts to path (replacing a file there only with replace) through the
-// authoring library: complete and checked, or not at all. Returns every fault that refused it,
+// Writes the document's parts to path (replacing a file there only with replace, forced to disk
+// first as flush says) through the authoring library: complete and checked, or not at all. Returns every fault that refused it,
 // none when the file is in place. The parts' bytes are lent to the library while it writes and
 // are back in the document, unchanged, when this returns or throws.
-std::vector<TSaveFault> WriteSonpix(TSonpixDocument& document, const std::string& path, bool replace);
+std::vector<TSaveFault> WriteSonpix(TSonpixDocument& document, const std::string& path, bool replace,
+                                    TFlush flush = TFlush::beforeReplacing);

@@ -41,28 +41,16 @@ void ReadCmykRows(jpeg_decompress_struct& info, const TBgrTarget& rows, int byte
     }
 }
 
-}  // namespace
-
-TJpegHeader ReadJpegHeader(const std::uint8_t* data, std::size_t size) {
-    TJpegDecompressor decompressor(data, size);
-    decompressor.ReadHeader();
-    const jpeg_decompress_struct& info = decompressor.Info();
-    TJpegHeader header;
-    header.width = static_cast<int>(info.image_width);
-    header.height = static_cast<int>(info.image_height);
-    header.progressive = info.progressive_mode != FALSE;
-    return header;
-}
-
-void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target,
-                const std::atomic<bool>* cancel) {
+// The decode at 1/reduction of the full size (1 for full size).
+void DecodeAtReduction(const std::uint8_t* data, std::size_t size, int bytesPerPixel, unsigned reduction,
+                       const TBgrTargetProvider& target, const std::atomic<bool>* cancel) {
     TJpegDecompressor decompressor(data, size, cancel);
     jpeg_decompress_struct& info = decompressor.Info();
     decompressor.ReadHeader();
     CheckJpegPictureSize(info.image_width, info.image_height);
     // Four-colour pictures come as ink and are turned into light here.
     const bool fourColour = decompressor.FourColour();
-    decompressor.StartDecode(bytesPerPixel);
+    decompressor.StartDecode(bytesPerPixel, reduction);
 
     const int width = static_cast<int>(info.output_width);
     const int height = static_cast<int>(info.output_height);
@@ -80,4 +68,27 @@ void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, c
         jpeg_read_scanlines(&info, rowPointers.data() + done, info.output_height - done);
     }
     // The rest of the file (normally just the end marker) is not read: the pixels are complete.
+}
+
+}  // namespace
+
+TJpegHeader ReadJpegHeader(const std::uint8_t* data, std::size_t size) {
+    TJpegDecompressor decompressor(data, size);
+    decompressor.ReadHeader();
+    const jpeg_decompress_struct& info = decompressor.Info();
+    TJpegHeader header;
+    header.width = static_cast<int>(info.image_width);
+    header.height = static_cast<int>(info.image_height);
+    header.progressive = info.progressive_mode != FALSE;
+    return header;
+}
+
+void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target,
+                const std::atomic<bool>* cancel) {
+    DecodeAtReduction(data, size, bytesPerPixel, 1, target, cancel);
+}
+
+void DecodeJpegReduced(const std::uint8_t* data, std::size_t size, int bytesPerPixel, unsigned reduction,
+                       const TBgrTargetProvider& target) {
+    DecodeAtReduction(data, size, bytesPerPixel, reduction, target, nullptr);
 }

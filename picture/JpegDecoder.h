@@ -30,3 +30,9 @@ using TBgrTargetProvider = std::function<TBgrTarget(int width, int height)>;
 // TJpegScanWork allows; also when the cancel flag (not owned; null for none) turns true.
 void DecodeJpeg(const std::uint8_t* data, std::size_t size, int bytesPerPixel, const TBgrTargetProvider& target,
                 const std::atomic<bool>* cancel = nullptr);
+
+// The same decode made reduction (1, 2, 4 or 8) times smaller in each direction, sizes rounded
+// up, inside libjpeg's inverse DCT: a preview of a large picture at a fraction of the work and
+// memory of the full size. The size limit still applies to the full size.
+void DecodeJpegReduced(const std::uint8_t* data, std::size_t size, int bytesPerPixel, unsigned reduction,
+                       const TBgrTargetProvider& target);

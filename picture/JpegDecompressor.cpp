@@ -14,7 +14,9 @@ TJpegDecompressor::TJpegDecompressor(const std::uint8_t* data, std::size_t size,
     jpeg_mem_src(&m_info, data, static_cast<unsigned long>(size));
 }
 
-void TJpegDecompressor::StartDecode(int bytesPerPixel) {
+void TJpegDecompressor::StartDecode(int bytesPerPixel, unsigned reduction) {
+    m_info.scale_num = 1;
+    m_info.scale_denom = reduction;
     m_info.dct_method = JDCT_ISLOW;
     m_info.do_fancy_upsampling = TRUE;
     // The bitmap's own byte order, so that no conversion pass over the picture follows.

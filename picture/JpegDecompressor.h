@@ -29,7 +29,9 @@ public:
     // The viewer's decode: the accurate integer inverse DCT, smooth upsampling, blue-green-red
     // pixels of bytesPerPixel (3, or 4 with the fourth unused), four-colour pictures as ink; then
     // every stage of the output is set up and, for a picture of several scans, all are read.
-    void StartDecode(int bytesPerPixel);
+    // A reduction of 2, 4 or 8 makes libjpeg give the picture that many times smaller in each
+    // direction (rounded up), reduced inside its inverse DCT at a fraction of the full work.
+    void StartDecode(int bytesPerPixel, unsigned reduction = 1);
     // libjpeg's text for its last message (the one a fatal error left), for reports.
     std::string LastMessage();
 
