@@ -4,11 +4,21 @@
 #include <cstring>
 
 std::int64_t JpegExtentEnd(const std::uint8_t* data, std::size_t size, std::int64_t first) {
+    bool cutShort = false;
+    return JpegExtentEnd(data, size, first, cutShort);
+}
+
+std::int64_t JpegExtentEnd(const std::uint8_t* data, std::size_t size, std::int64_t first, bool& cutShort) {
     const std::int64_t end = static_cast<std::int64_t>(size);
-    if (first < 0 || first + 2 > end || data[first] != 0xFF || data[first + 1] != 0xD8) return kExtentUnknown;
+    // Every way out for want of bytes passes here; the others are verdicts on the data.
+    cutShort = true;
+    if (first < 0) return cutShort = false, kExtentUnknown;
+    if (first + 2 > end) return kExtentUnknown;
+    cutShort = false;
+    if (data[first] != 0xFF || data[first + 1] != 0xD8) return kExtentUnknown;
     std::int64_t at = first + 2;
     while (at + 1 < end) {
-        if (data[at] != 0xFF) return kExtentUnknown;
+        if (data[at] != 0xFF) return kExtentUnknown;  // a verdict
         while (at + 1 < end && data[at + 1] == 0xFF) ++at;  // fill bytes before a marker
         if (at + 1 >= end) break;
         const std::uint8_t code = data[at + 1];
@@ -17,13 +27,13 @@ std::int64_t JpegExtentEnd(const std::uint8_t* data, std::size_t size, std::int6
         if (code == 0x01 || (code >= 0xD0 && code <= 0xD7)) continue;  // markers without a segment
         if (at + 2 > end) break;
         const std::int64_t length = (data[at] << 8) | data[at + 1];
-        if (length < 2) return kExtentUnknown;
+        if (length < 2) return kExtentUnknown;  // a verdict
         at += length;
         if (code != 0xDA) continue;
         // Entropy-coded data run to the next marker other than a stuffed zero or a restart marker.
         while (at + 1 < end) {
             const std::uint8_t* next = static_cast<const std::uint8_t*>(std::memchr(data + at, 0xFF, static_cast<std::size_t>(end - at - 1)));
-            if (!next) return kExtentUnknown;
+            if (!next) return cutShort = true, kExtentUnknown;
             at = next - data;
             const std::uint8_t after = data[at + 1];
             if (after == 0x00 || (after >= 0xD0 && after <= 0xD7)) {
@@ -33,6 +43,7 @@ std::int64_t JpegExtentEnd(const std::uint8_t* data, std::size_t size, std::int6
             break;  // a real marker (or fill bytes before one)
         }
     }
+    cutShort = true;
     return kExtentUnknown;
 }
 

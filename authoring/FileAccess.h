@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "authoring/ByteSpan.h"
+
 // Reads a whole file; false with a reason ("No such file or directory", ...) when it cannot, also
 // when it is 2 GB or larger or shrinks while it is read.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error);
@@ -26,12 +28,6 @@ bool SameFile(const std::string& a, const std::string& b);
 std::string FileNamePart(const std::string& path);
 std::string FolderPart(const std::string& path);  // "." when the path has no folder
 std::string JoinPath(const std::string& folder, const std::string& name);
-
-// A run of bytes a new file is written from where they lie.
-struct TByteSpan {
-    const std::uint8_t* data;
-    std::size_t size;
-};
 
 // When a new file is forced out to the disk before it takes its name. Forcing 100 MB out costs
 // the disk's full write time, ten times the write itself, so it is done where a power cut would
@@ -66,23 +62,4 @@ private:
     TFlush m_flush;
     std::string m_temporary;  // owned: removed by the destructor while not committed
     bool m_committed = false;
-};
-
-// A file's bytes mapped read-only into memory: read once where the system caches them, with no
-// copy and no buffer of the file's size.
-class TMappedFile {
-public:
-    TMappedFile() = default;
-    ~TMappedFile();
-    TMappedFile(const TMappedFile&) = delete;
-    TMappedFile& operator=(const TMappedFile&) = delete;
-
-    // Maps the whole file; false with a reason. An empty file maps to no bytes.
-    bool Open(const std::string& path, std::string& error);
-    const std::uint8_t* Data() const { return m_data; }
-    std::size_t Size() const { return m_size; }
-
-private:
-    const std::uint8_t* m_data = nullptr;
-    std::size_t m_size = 0;
 };

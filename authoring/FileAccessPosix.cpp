@@ -1,7 +1,6 @@
 // The Linux half of the authoring file access: POSIX calls on UTF-8 paths.
 #ifndef _WIN32
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,24 +139,6 @@ bool RenameTemporary(const std::string& temporary, const std::string& final, boo
     if (::link(temporary.c_str(), final.c_str()) != 0)
         return error = errno == EEXIST ? "the file exists" : SystemReason(errno), false;
     ::unlink(temporary.c_str());
-    return true;
-}
-
-TMappedFile::~TMappedFile() {
-    if (m_data) ::munmap(const_cast<std::uint8_t*>(m_data), m_size);
-}
-
-bool TMappedFile::Open(const std::string& path, std::string& error) {
-    TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info;
-    if (!file.Valid() || ::fstat(file.Get(), &info) != 0) return error = SystemReason(errno), false;
-    if (static_cast<std::uint64_t>(info.st_size) >= kMaxWholeFileSize) return error = kTooLargeReason, false;
-    if (info.st_size == 0) return true;  // mmap refuses a length of 0
-    // The mapping outlives the descriptor.
-    void* view = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_SHARED, file.Get(), 0);
-    if (view == MAP_FAILED) return error = SystemReason(errno), false;
-    m_data = static_cast<const std::uint8_t*>(view);
-    m_size = static_cast<std::size_t>(info.st_size);
     return true;
 }
 #endif

@@ -129,26 +129,4 @@ bool RenameTemporary(const std::string& temporary, const std::string& final, boo
     error = code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? "the file exists" : SystemReason(code);
     return false;
 }
-
-TMappedFile::~TMappedFile() {
-    if (m_data) UnmapViewOfFile(m_data);
-}
-
-bool TMappedFile::Open(const std::string& path, std::string& error) {
-    UniqueHandle file(CreateFileW(Utf8ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.Valid()) return error = LastReason(), false;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size)) return error = LastReason(), false;
-    if (static_cast<std::uint64_t>(size.QuadPart) >= kMaxWholeFileSize) return error = kTooLargeReason, false;
-    if (size.QuadPart == 0) return true;  // a mapping of nothing is refused by the system
-    // The view keeps the mapping alive; both handles can go once it is made.
-    UniqueHandle mapping(CreateFileMappingW(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
-    if (!mapping.Valid()) return error = LastReason(), false;
-    const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
-    if (!view) return error = LastReason(), false;
-    m_data = static_cast<const std::uint8_t*>(view);
-    m_size = static_cast<std::size_t>(size.QuadPart);
-    return true;
-}
 #endif

@@ -25,36 +25,32 @@ std::string HexByte(std::uint8_t byte) {
     return std::string{kDigits[byte >> 4], kDigits[byte & 0xF]};
 }
 
-bool BytesAt(const std::uint8_t* data, std::size_t size, std::int64_t at, const std::uint8_t* bytes, std::size_t count) {
-    return at >= 0 && static_cast<std::uint64_t>(at) + count <= size && std::memcmp(data + at, bytes, count) == 0;
-}
-
 // Reading the file as a checker: who stands where by content, compared with the viewer's markers.
 class TLayoutCheck {
 public:
-    TLayoutCheck(const std::uint8_t* data, std::size_t size, const TSonpixInspection& found)
-        : m_data(data), m_size(size), m_length(static_cast<std::int64_t>(size)), m_found(found) {}
+    TLayoutCheck(const TSonpixBytes& file, const TSonpixInspection& found)
+        : m_file(file), m_length(static_cast<std::int64_t>(file.Size())), m_found(found) {}
 
     void Run(std::vector<TProblem>& problems) {
         m_problems = &problems;
         const SonpixMarkers& markers = m_found.markers;
 
         // The picture runs from byte 6 to its end marker, and the separator follows at once.
-        const std::int64_t pictureEnd = JpegExtentEnd(m_data, m_size, 6);
+        const std::int64_t pictureEnd = m_file.JpegExtentEnd(6);
         std::int64_t separator = kNone;
-        if (pictureEnd != kExtentUnknown && BytesAt(m_data, m_size, pictureEnd, kSeparator, 6)) separator = pictureEnd;
+        if (pictureEnd != kExtentUnknown && m_file.BytesAt(pictureEnd, kSeparator, 6)) separator = pictureEnd;
         CompareSeparator(separator, markers.separator, pictureEnd);
 
         // The sound is a RIFF file whose header says how long it is.
         const std::int64_t real = separator != kNone ? separator : markers.separator;
         if (real == kNone) return;
         const std::int64_t soundFirst = real + 6;
-        const std::int64_t soundEnd = WavExtentEnd(m_data, m_size, soundFirst);
+        const std::int64_t soundEnd = m_file.WavExtentEnd(soundFirst);
         // A RIFF size that does not lead to the end of the file or to a maker's marker is not
         // to be trusted (players ignore it); the borders after the sound are then left unjudged.
         if (soundEnd == kExtentUnknown || soundEnd > m_length) return;
-        const bool pictureMarkerNext = BytesAt(m_data, m_size, soundEnd, kMakerPictureMarker, 12);
-        const bool textMarkerNext = BytesAt(m_data, m_size, soundEnd, kMakerTextMarker, 12);
+        const bool pictureMarkerNext = m_file.BytesAt(soundEnd, kMakerPictureMarker, 12);
+        const bool textMarkerNext = m_file.BytesAt(soundEnd, kMakerTextMarker, 12);
         if (soundEnd != m_length && !pictureMarkerNext && !textMarkerNext) return;
 
         // Then the optional maker's picture, and the optional maker's text.
@@ -62,13 +58,13 @@ public:
         std::int64_t makerPicture = kNone;
         if (pictureMarkerNext) {
             makerPicture = at;
-            at = JpegExtentEnd(m_data, m_size, at + 12);
-            if (at != kExtentUnknown && at != m_length && !BytesAt(m_data, m_size, at, kMakerTextMarker, 12))
+            at = m_file.JpegExtentEnd(at + 12);
+            if (at != kExtentUnknown && at != m_length && !m_file.BytesAt(at, kMakerTextMarker, 12))
                 at = kExtentUnknown;
         }
         CompareMakerMarker("maker's picture", makerPicture, markers.makerPicture, soundFirst, soundEnd);
         if (at == kExtentUnknown) return;
-        const std::int64_t makerText = BytesAt(m_data, m_size, at, kMakerTextMarker, 12) ? at : kNone;
+        const std::int64_t makerText = m_file.BytesAt(at, kMakerTextMarker, 12) ? at : kNone;
         CompareMakerMarker("maker's text", makerText, markers.makerText, soundFirst, soundEnd);
     }
 
@@ -115,19 +111,19 @@ private:
         }
     }
 
-    const std::uint8_t* m_data;
-    std::size_t m_size;
+    const TSonpixBytes& m_file;
     std::int64_t m_length;
     const TSonpixInspection& m_found;
     std::vector<TProblem>* m_problems = nullptr;
 };
 
 // A maker's marker that ends on the last byte of the file is never found.
-void CheckTail(const std::uint8_t* data, std::size_t size, std::vector<TProblem>& problems) {
+void CheckTail(const TSonpixBytes& file, std::vector<TProblem>& problems) {
+    const std::size_t size = file.Size();
     if (size < 18) return;
     const std::int64_t at = static_cast<std::int64_t>(size) - 12;
-    const bool picture = BytesAt(data, size, at, kMakerPictureMarker, 12);
-    if (!picture && !BytesAt(data, size, at, kMakerTextMarker, 12)) return;
+    const bool picture = file.BytesAt(at, kMakerPictureMarker, 12);
+    if (!picture && !file.BytesAt(at, kMakerTextMarker, 12)) return;
     for (const TProblem& p : problems)
         if (p.offset == at) return;
     problems.push_back({at, std::string("the ") + (picture ? "maker's picture" : "maker's text") +
@@ -135,12 +131,14 @@ void CheckTail(const std::uint8_t* data, std::size_t size, std::vector<TProblem>
                                 "(an empty section must be left out together with its marker)"});
 }
 
-void CheckText(const std::uint8_t* data, const ByteRange& range, std::vector<TProblem>& problems) {
+// text holds the bytes of range, which lies at range.first in the file.
+void CheckText(const std::uint8_t* text, const ByteRange& range, std::vector<TProblem>& problems) {
     std::size_t listed = 0, more = 0;
     for (std::int64_t at = range.first; at <= range.last; ++at) {
-        if (IsShowableCp1251(data[at])) continue;
+        const std::uint8_t byte = text[at - range.first];
+        if (IsShowableCp1251(byte)) continue;
         if (listed < kMaxTextProblems) {
-            problems.push_back({at, "the maker's text holds byte " + HexByte(data[at]) +
+            problems.push_back({at, "the maker's text holds byte " + HexByte(byte) +
                                         ", which Windows-1251 cannot show"});
             ++listed;
         } else {
@@ -155,20 +153,25 @@ void CheckText(const std::uint8_t* data, const ByteRange& range, std::vector<TPr
 }  // namespace
 
 TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TInspectDepth depth) {
+    return InspectSonpix(TSonpixBlock(data, size), depth);
+}
+
+TSonpixInspection InspectSonpix(const TSonpixBytes& file, TInspectDepth depth) {
     TSonpixInspection result;
+    const std::size_t size = file.Size();
     result.size = size;
-    result.sonpix = HasSonpixHeader(data, size);
+    result.sonpix = size >= kSonpixHeaderSize && HasSonpixHeader(file.Block(0, kSonpixHeaderSize), size);
     std::vector<TProblem>& problems = result.problems;
     if (!result.sonpix) {
         if (depth == TInspectDepth::problems)
             problems.push_back({0, "no Sonpix header: the file does not start with \"Tolvy\" 01"});
         return result;
     }
-    result.markers = FindSonpixMarkers(data, size);
+    result.markers = file.FindMarkers();
     result.sections = ComputeSonpixSections(result.markers, size);
     const SonpixSections& s = result.sections;
-    const auto at = [data](const ByteRange& r) { return data + r.first; };
     const auto length = [](const ByteRange& r) { return static_cast<std::size_t>(r.Size()); };
+    const auto at = [&file, &length](const ByteRange& r) { return file.Block(r.first, length(r)); };
 
     result.pictureRead = ReadJpegFacts(at(s.picture), length(s.picture), result.picture, result.pictureError);
     result.soundRead = ReadWavFacts(at(s.sound), length(s.sound), result.sound, result.soundError);
@@ -178,8 +181,8 @@ TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TIns
     if (s.hasMakerText) result.makerText.assign(reinterpret_cast<const char*>(at(s.makerText)), length(s.makerText));
     if (depth == TInspectDepth::facts) return result;
 
-    TLayoutCheck(data, size, result).Run(problems);
-    CheckTail(data, size, problems);
+    TLayoutCheck(file, result).Run(problems);
+    CheckTail(file, problems);
     // A section that starts at a stray marker is not the maker's; its contents are not judged.
     const auto flagged = [&problems](std::int64_t marker) {
         for (const TProblem& p : problems)
@@ -204,7 +207,7 @@ TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TIns
         if (!fault.empty())
             problems.push_back({s.makerPicture.first, "the viewer cannot show the maker's picture: " + fault});
     }
-    if (s.hasMakerText && !strayMakerText) CheckText(data, s.makerText, problems);
+    if (s.hasMakerText && !strayMakerText) CheckText(at(s.makerText), s.makerText, problems);
 
     std::stable_sort(problems.begin(), problems.end(),
                      [](const TProblem& a, const TProblem& b) { return a.offset < b.offset; });

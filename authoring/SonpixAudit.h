@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "authoring/SonpixBytes.h"
 #include "authoring/WavFacts.h"
 #include "container/SonpixLayout.h"
 #include "picture/JpegHeaderCheck.h"
@@ -41,3 +42,5 @@ enum class TInspectDepth {
 };
 
 TSonpixInspection InspectSonpix(const std::uint8_t* data, std::size_t size, TInspectDepth depth);
+// The same, read through file: the pieces of a file not yet written give the answer the file will.
+TSonpixInspection InspectSonpix(const TSonpixBytes& file, TInspectDepth depth);

@@ -69,10 +69,9 @@ TSonpixDraft LayOutSonpix(const TSonpixParts& parts) {
     return draft;
 }
 
-TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::uint8_t* bytes, std::size_t size,
-                                 const std::string& who) {
+TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::string& who) {
     TAuthoringFaults faults;
-    const TSonpixInspection found = InspectSonpix(bytes, size, TInspectDepth::problems);
+    const TSonpixInspection found = InspectSonpix(TSonpixPieces(draft.pieces), TInspectDepth::problems);
     const std::string moved = FindMovedBorder(draft, found.markers);
     if (!moved.empty()) faults.push_back({who, "refused: " + moved});
     for (const TProblem& problem : found.problems)

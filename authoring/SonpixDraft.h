@@ -26,8 +26,7 @@ struct TSonpixDraft {
 // points into parts, which must outlive it.
 TSonpixDraft LayOutSonpix(const TSonpixParts& parts);
 
-// Reads the file written from the draft as the viewer will, and refuses every place where it
-// would find a border other than the planned one or fail a check; each fault is the new file's
-// (who), and its reason names the part and offset at fault.
-TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::uint8_t* bytes, std::size_t size,
-                                 const std::string& who);
+// Reads the file the draft makes as the viewer will, from the pieces where they lie, and refuses
+// every place where it would find a border other than the planned one or fail a check; each
+// fault is the new file's (who), and its reason names the part and offset at fault.
+TAuthoringFaults FindDraftFaults(const TSonpixDraft& draft, const std::string& who);

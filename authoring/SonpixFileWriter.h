@@ -9,10 +9,10 @@
 // name must be free. Paths are UTF-8.
 TAuthoringFaults FindOutputFaults(const std::string& output, bool replace);
 
-// Writes the draft under a temporary name beside output, reads that file as the viewer will and
-// checks it, and only then gives it its name (replacing a file there only with replace), forced
-// to disk first as flush says. On any fault the temporary file is removed and whatever had the
-// name is left as it was.
+// Checks the draft as the viewer will read the file, writes it under a temporary name beside
+// output and only then gives it its name (replacing a file there only with replace), forced to
+// disk first as flush says. On any fault the temporary file is removed and whatever had the name
+// is left as it was.
 TAuthoringFaults WriteSonpixFile(const TSonpixDraft& draft, const std::string& output, bool replace,
                                  TFlush flush = TFlush::beforeReplacing);
 

@@ -12,9 +12,9 @@ constexpr std::uint8_t kCopyright[3] = {'(', 'c', ')'};
 constexpr std::uint8_t kJpgTail[4] = {'j', 'p', 'g', 0x01};
 constexpr std::uint8_t kTxtTail[4] = {'t', 'x', 't', 0x01};
 
-// Records the window at p if it is a marker whose kind has no later occurrence yet.
-// Returns true once all three kinds are known.
-bool ClassifyWindow(const std::uint8_t* window, std::int64_t p, SonpixMarkers& found) {
+}  // namespace
+
+bool ClassifySonpixWindow(const std::uint8_t* window, std::int64_t p, SonpixMarkers& found) {
     if (std::memcmp(window, kSignature, 5) != 0) return false;
     if (std::memcmp(window + 5, kCopyright, 3) == 0) {
         if (std::memcmp(window + 8, kJpgTail, 4) == 0) {
@@ -29,6 +29,8 @@ bool ClassifyWindow(const std::uint8_t* window, std::int64_t p, SonpixMarkers& f
            found.makerPicture != SonpixMarkers::kNotFound &&
            found.makerText != SonpixMarkers::kNotFound;
 }
+
+namespace {
 
 inline __m128i Load(const std::uint8_t* at) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at)); }
 inline __m128i Equal(const std::uint8_t* at, std::uint8_t value) {
@@ -53,12 +55,12 @@ inline unsigned MarkerMask(const std::uint8_t* base) {
 }
 
 // Visits the candidates of one 16-position block, highest first.
-bool VisitBlock(const std::uint8_t* data, std::int64_t base, unsigned mask, SonpixMarkers& found) {
+bool VisitBlock(const std::uint8_t* data, std::int64_t base, unsigned mask, std::int64_t offset, SonpixMarkers& found) {
     while (mask != 0) {
         const int bit = 31 - __builtin_clz(mask);
         mask &= ~(1u << bit);
         const std::int64_t p = base + bit;
-        if (ClassifyWindow(data + p, p, found)) return true;
+        if (ClassifySonpixWindow(data + p, p + offset, found)) return true;
     }
     return false;
 }
@@ -72,27 +74,32 @@ bool HasSonpixHeader(const std::uint8_t* data, std::size_t size) {
 SonpixMarkers FindSonpixMarkers(const std::uint8_t* data, std::size_t size) {
     SonpixMarkers found;
     if (size < kSonpixFirstPosition + kSonpixWindowSize + 1) return found;
-    const std::int64_t lowest = static_cast<std::int64_t>(kSonpixFirstPosition);
-    const std::int64_t highest = static_cast<std::int64_t>(size - kSonpixWindowSize - 1);
+    SearchSonpixMarkers(data, static_cast<std::int64_t>(kSonpixFirstPosition),
+                        static_cast<std::int64_t>(size - kSonpixWindowSize - 1), 0, found);
+    return found;
+}
 
-    // Blocks of 64 positions, from the top down; every load stays below position size-5.
+bool SearchSonpixMarkers(const std::uint8_t* data, std::int64_t lowest, std::int64_t highest, std::int64_t offset,
+                         SonpixMarkers& found) {
+    // Blocks of 64 positions, from the top down; every load stays within the window of the
+    // highest position (at most 7 bytes past it, within its 12).
     std::int64_t top = highest;  // highest position not yet examined
     while (top - 63 >= lowest) {
         const std::int64_t base = top - 63;
         const std::uint8_t* at = data + base;
         if ((FirstLastMask(at) | FirstLastMask(at + 16) | FirstLastMask(at + 32) | FirstLastMask(at + 48)) != 0) {
-            if (VisitBlock(data, base + 48, MarkerMask(at + 48), found) ||
-                VisitBlock(data, base + 32, MarkerMask(at + 32), found) ||
-                VisitBlock(data, base + 16, MarkerMask(at + 16), found) ||
-                VisitBlock(data, base, MarkerMask(at), found))
-                return found;
+            if (VisitBlock(data, base + 48, MarkerMask(at + 48), offset, found) ||
+                VisitBlock(data, base + 32, MarkerMask(at + 32), offset, found) ||
+                VisitBlock(data, base + 16, MarkerMask(at + 16), offset, found) ||
+                VisitBlock(data, base, MarkerMask(at), offset, found))
+                return true;
         }
         top = base - 1;
     }
     for (std::int64_t p = top; p >= lowest; --p) {
-        if (ClassifyWindow(data + p, p, found)) return found;
+        if (ClassifySonpixWindow(data + p, p + offset, found)) return true;
     }
-    return found;
+    return false;
 }
 
 SonpixSections ComputeSonpixSections(const SonpixMarkers& markers, std::size_t size) {

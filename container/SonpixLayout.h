@@ -46,5 +46,17 @@ bool HasSonpixHeader(const std::uint8_t* data, std::size_t size);
 // gives the same answer as the forward scan since only the last occurrence counts.
 SonpixMarkers FindSonpixMarkers(const std::uint8_t* data, std::size_t size);
 
+// The same search over start positions lowest..highest of data only, for a file whose bytes are
+// not all in one block: every window of 12 bytes from those positions must lie in data. Each
+// marker found is recorded at its position plus offset (where data lies in the whole file) when
+// found has none of its kind yet; true once all three kinds are known. Searching the file's
+// blocks from its end backwards thus gives FindSonpixMarkers' answer.
+bool SearchSonpixMarkers(const std::uint8_t* data, std::int64_t lowest, std::int64_t highest, std::int64_t offset,
+                         SonpixMarkers& found);
+
+// The kind of marker whose window of 12 bytes is at window, recorded at position p when found
+// has none of its kind yet; true once all three kinds are known.
+bool ClassifySonpixWindow(const std::uint8_t* window, std::int64_t p, SonpixMarkers& found);
+
 // Section bounds for a file of the given size with the given winning markers.
 SonpixSections ComputeSonpixSections(const SonpixMarkers& markers, std::size_t size);

@@ -89,6 +89,8 @@ private:
     void ClosePlayer();
     void RemoveTemporaryFiles();
     // Brings the controls in line with the document.
+    // Every part and the title, after the document changed as a whole.
+    void ShowDocument();
     void ShowPicture();
     void ShowSound();
     void ShowMakerPicture();

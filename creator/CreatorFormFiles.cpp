@@ -51,14 +51,28 @@ void TCreatorForm::OpenFile(const std::string& path, bool toMaker) {
 }
 
 void TCreatorForm::LoadSonpix(const std::string& path) {
-    TDraftContents contents = SplitSonpixFile(path);
+    // A file that is no Sonpix file is refused before anything is read over: the document stays.
+    CheckSonpixHeader(path);
     StopSound();
     ClosePlayer();
-    m_document.Load(path, std::move(contents));
+    // The document's memory takes the new file (its contents are saved, or the user let them go).
+    // Should reading still fail (a read error, a file cut short meanwhile), the form is left new.
+    try {
+        TDraftContents contents = SplitSonpixFile(path, m_document.TakeContents());
+        m_document.Load(path, std::move(contents));
+    } catch (...) {
+        ShowDocument();
+        throw;
+    }
+    ShowDocument();
+}
+
+void TCreatorForm::ShowDocument() {
     ShowPicture();
     ShowSound();
     ShowMakerPicture();
     ShowMakerText();
+    ShowState();
 }
 
 void TCreatorForm::OpenSonpix() {

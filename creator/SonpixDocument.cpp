@@ -26,6 +26,12 @@ void TSonpixDocument::SetMakerText(const std::string& fieldText) {
     m_modified = true;
 }
 
+TDraftContents TSonpixDocument::TakeContents() {
+    TDraftContents contents = std::move(m_contents);
+    *this = TSonpixDocument();
+    return contents;
+}
+
 void TSonpixDocument::Load(const std::string& path, TDraftContents contents) {
     m_contents = std::move(contents);
     m_path = path;

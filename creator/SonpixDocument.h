@@ -37,6 +37,8 @@ public:
     // Takes the field's text and keeps it as StoredMakerText gives it.
     void SetMakerText(const std::string& fieldText);
 
+    // The contents, given up: the document is then a new, empty one.
+    TDraftContents TakeContents();
     // The contents of an opened file, under its path, with nothing unsaved.
     void Load(const std::string& path, TDraftContents contents);
     // The file is now on disk under path.

@@ -11,12 +11,15 @@
 #include "sys/PathText.h"
 
 namespace {
-std::vector<std::uint8_t> ReadAnsiPath(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
+// Reads the file into bytes, whose memory it uses again when it is large enough.
+void ReadAnsiPath(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::string error;
     if (!ReadWholeFile(AnsiToUtf8(path), bytes, error))
         throw std::runtime_error("Не удалось прочитать \"" + path + "\": " + Utf8ToAnsi(error));
-    return bytes;
+}
+
+[[noreturn]] void ThrowNotSonpix(const std::string& path) {
+    throw std::runtime_error("\"" + path + "\" - не Сонпик: в начале нет его заголовка");
 }
 
 std::string FileName(const std::string& path) { return path.substr(ExtractFilePath(path).size()); }
@@ -56,9 +59,12 @@ private:
     TSonpixParts m_parts;
 };
 
-std::vector<std::uint8_t> Section(const std::vector<std::uint8_t>& bytes, const ByteRange& range) {
-    if (range.Size() == 0) return {};
-    return std::vector<std::uint8_t>(bytes.begin() + range.first, bytes.begin() + range.last + 1);
+// The section copied into the memory of into.
+std::vector<std::uint8_t> Section(const std::vector<std::uint8_t>& bytes, const ByteRange& range,
+                                  std::vector<std::uint8_t> into) {
+    into.clear();
+    if (range.Size() > 0) into.assign(bytes.begin() + range.first, bytes.begin() + range.last + 1);
+    return into;
 }
 
 // The section cut out of the file's own buffer, which it takes over: no second buffer the size of
@@ -71,17 +77,36 @@ std::vector<std::uint8_t> CutOut(std::vector<std::uint8_t> bytes, const ByteRang
 }
 }  // namespace
 
-TDraftPart ReadPartFile(const std::string& path) { return TDraftPart{FileName(path), ReadAnsiPath(path)}; }
+TDraftPart ReadPartFile(const std::string& path) {
+    TDraftPart part{FileName(path), {}};
+    ReadAnsiPath(path, part.bytes);
+    return part;
+}
 
-TDraftContents SplitSonpixFile(const std::string& path) {
-    std::vector<std::uint8_t> bytes = ReadAnsiPath(path);
+void CheckSonpixHeader(const std::string& path) {
+    std::vector<std::uint8_t> head;
+    std::string error;
+    const auto take = [&head](const std::uint8_t* piece, std::size_t size) {
+        head.assign(piece, piece + size);
+        return false;
+    };
+    if (!ReadFilePieces(AnsiToUtf8(path), kSonpixHeaderSize, take, error))
+        throw std::runtime_error("Не удалось прочитать \"" + path + "\": " + Utf8ToAnsi(error));
+    if (!HasSonpixHeader(head.data(), head.size())) ThrowNotSonpix(path);
+}
+
+TDraftContents SplitSonpixFile(const std::string& path, TDraftContents spare) {
+    // The file goes into the largest of the spare buffers, the sound's.
+    std::vector<std::uint8_t> bytes = std::move(spare.sound.bytes);
+    ReadAnsiPath(path, bytes);
     const TSonpixInspection found = InspectSonpix(bytes.data(), bytes.size(), TInspectDepth::facts);
-    if (!found.sonpix) throw std::runtime_error("\"" + path + "\" - не Сонпик: в начале нет его заголовка");
+    if (!found.sonpix) ThrowNotSonpix(path);
     const std::string name = FileName(path);
     TDraftContents contents;
-    contents.picture = TDraftPart{name, Section(bytes, found.sections.picture)};
+    contents.picture = TDraftPart{name, Section(bytes, found.sections.picture, std::move(spare.picture.bytes))};
     if (found.sections.hasMakerPicture)
-        contents.makerPicture = TDraftPart{name, Section(bytes, found.sections.makerPicture)};
+        contents.makerPicture =
+            TDraftPart{name, Section(bytes, found.sections.makerPicture, std::move(spare.makerPicture.bytes))};
     if (found.sections.hasMakerText) contents.makerText = found.makerText;
     // The sound last: it takes the file's buffer.
     contents.sound = TDraftPart{name, CutOut(std::move(bytes), found.sections.sound)};

@@ -10,9 +10,16 @@
 // A part's file, named by its file name; std::runtime_error with the reason when it cannot be read.
 TDraftPart ReadPartFile(const std::string& path);
 
+// std::runtime_error when the file cannot be read or does not start with a Sonpix header; reads
+// nothing more than the header.
+void CheckSonpixHeader(const std::string& path);
+
 // The four parts of a Sonpix file, cut where the viewer's own reading finds its sections; the
 // parts are named after the file. std::runtime_error when it cannot be read or is no Sonpix file.
-TDraftContents SplitSonpixFile(const std::string& path);
+// The file is read into the memory of spare (the parts of a document it replaces, given up), so
+// that opening one large file after another reads into memory already in use rather than into
+// new memory, which costs about as much again as the reading.
+TDraftContents SplitSonpixFile(const std::string& path, TDraftContents spare = {});
 
 // A fault as the user reads it: the part's label (or the file's name) and the reason, ANSI.
 struct TSaveFault {

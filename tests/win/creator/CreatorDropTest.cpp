@@ -7,6 +7,7 @@
 #include "tests/support/DropFiles.h"
 #include "tests/support/JpegCodec.h"
 #include "tests/support/SampleImages.h"
+#include "tests/support/SonpixWriter.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WavSynth.h"
@@ -49,4 +50,32 @@ TEST(CreatorDrop, EachDroppedFileGoesWhereItsKindBelongs) {
     EXPECT_EQ(form->Caption(), "Новый Сонпик* - Сонпик Создатель");
     EXPECT_FALSE(form->Image1->Empty());
     EXPECT_FALSE(form->Image2->Empty());
+}
+
+// A Sonpix file opened over another is read into the other's memory: the form then holds the new
+// file's parts and nothing of the old one's; a file that is no Sonpix file leaves it as it is.
+TEST(CreatorOpen, OneSonpixFileAfterAnotherHoldsOnlyTheLastOnesParts) {
+    TTestFolder folder("creator_open");
+    const TBytes picture = EncodeRgbJpeg(MakeSunset(320, 200), 85, false);
+    const TBytes smaller = EncodeRgbJpeg(MakeSunset(64, 40), 85, false);
+    TToneSpec tone;
+    const TBytes sound = SynthesizeToneWav(tone);
+    tone.seconds /= 4;
+    const TBytes shorter = SynthesizeToneWav(tone);
+    ASSERT_TRUE(WriteBytesFile(folder / "Все части.sonpix",
+                               BuildSonpix({picture, sound, EncodeRgbJpeg(MakeMakerBadge(200, 50), 90, false), "Текст"})));
+    ASSERT_TRUE(WriteBytesFile(folder / "Две части.sonpix", BuildSonpix({smaller, shorter, std::nullopt, std::nullopt})));
+    ASSERT_TRUE(WriteBytesFile(folder / "Не сонпик.sonpix", BytesOf("RIFF, not a Sonpix file")));
+    TOwnForm<TCreatorForm> form;
+
+    form->OpenFile(folder / "Все части.sonpix", false);
+    form->OpenFile(folder / "Две части.sonpix", false);
+    EXPECT_THROW(form->OpenFile(folder / "Не сонпик.sonpix", false), std::runtime_error);
+    const TDraftContents& contents = form->Document().Contents();
+    EXPECT_EQ(contents.picture.bytes, smaller);
+    EXPECT_EQ(contents.sound.bytes, shorter);
+    EXPECT_TRUE(contents.makerPicture.Empty());
+    EXPECT_EQ(contents.makerText, "");
+    EXPECT_EQ(form->Caption(), "Две части.sonpix - Сонпик Создатель");
+    EXPECT_TRUE(form->Image2->Empty());
 }
