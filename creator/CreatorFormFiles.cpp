@@ -138,6 +138,8 @@ bool TCreatorForm::SaveTo(const std::string& path, bool replace) {
 }
 
 bool TCreatorForm::ConfirmDiscard() {
+    // A recording under way is a change too: it ends and becomes the sound before the question.
+    FinishRecording();
     if (!m_document.Modified()) return true;
     const std::string name = m_document.Path().empty() ? std::string(kUntitledName)
                                                        : m_document.Path().substr(ExtractFilePath(m_document.Path()).size());

@@ -135,8 +135,9 @@ TEST_F(TCreatorTest, RefusedPictureLeavesTheFolderAsItWas) {
 }
 
 // A recording replaces the sound of the opened file and is kept by the save. A tone plays into
-// the null sink, whose monitor the wine runner makes the default input; the record button is
-// clicked, Esc ends the recording once the shown length passes 1.5 s, and the file is saved
+// the null sink, whose monitor the wine runner makes the default input. Closing the window while
+// it records ends the recording and asks before the change is lost (answered Cancel); then a
+// second recording is made, Esc ends it once the shown length passes 1.5 s, and the file is saved
 // under a new name. Its sound is the tone (not the file's old 0.5 s one, nor silence), and the
 // recording's temporary file, there until the save, is gone after it.
 TEST_F(TCreatorTest, RecordedToneIsSavedAndItsTemporaryFileRemoved) {
@@ -160,25 +161,36 @@ TEST_F(TCreatorTest, RecordedToneIsSavedAndItsTemporaryFileRemoved) {
     player.Play();
 
     HWND record = Child(window, "Button", "Записать");
-    ASSERT_TRUE(RealClick(record));
     // The sound box's text shows the length while it records ("Идёт запись: 1,7 с ...").
     HWND shown = FindWindowExA(GetParent(record), nullptr, "TStaticText", nullptr);
     const std::string recordingText = "Идёт запись: ";
+    const std::string recordedText = "Запись с микрофона\r\n";
     double shownSeconds = 0;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            std::string text = TextOf(shown);
-            if (text.compare(0, recordingText.size(), recordingText) != 0) return false;
-            text = text.substr(recordingText.size());
-            std::replace(text.begin(), text.end(), ',', '.');
-            shownSeconds = std::atof(text.c_str());
-            return shownSeconds > 1.5;
-        },
-        kWindowTimeoutMs))
-        << TextOf(shown) << "\n" << DescribeTopLevelWindows(Creator().Id());
+    const auto recordedFor = [&](double seconds) {
+        return WaitUntil(
+            [&] {
+                std::string text = TextOf(shown);
+                if (text.compare(0, recordingText.size(), recordingText) != 0) return false;
+                text = text.substr(recordingText.size());
+                std::replace(text.begin(), text.end(), ',', '.');
+                shownSeconds = std::atof(text.c_str());
+                return shownSeconds > seconds;
+            },
+            kWindowTimeoutMs);
+    };
+    ASSERT_TRUE(RealClick(record));
+    ASSERT_TRUE(recordedFor(0.5)) << TextOf(shown) << "\n" << DescribeTopLevelWindows(Creator().Id());
+    ASSERT_TRUE(RealKey("alt+F4"));
+    HWND question = WaitForBoxWithButton(IDCANCEL);
+    ASSERT_TRUE(question) << "closing while recording asked nothing\n" << DescribeTopLevelWindows(Creator().Id());
+    ASSERT_TRUE(PressMessageBoxButton(question, IDCANCEL));
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(shown).rfind(recordedText, 0) == 0; }, kWindowTimeoutMs)) << TextOf(shown);
+
+    ASSERT_TRUE(RealClick(record));
+    ASSERT_TRUE(recordedFor(1.5)) << TextOf(shown) << "\n" << DescribeTopLevelWindows(Creator().Id());
     ASSERT_TRUE(RealKey("Escape"));
     // The recording becomes the sound: the box describes it.
-    ASSERT_TRUE(WaitUntil([&] { return TextOf(shown).rfind("Запись с микрофона\r\n", 0) == 0; }, kWindowTimeoutMs))
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(shown).rfind(recordedText, 0) == 0; }, kWindowTimeoutMs))
         << TextOf(shown) << "\n" << DescribeTopLevelWindows(Creator().Id());
     EXPECT_NE(GetFileAttributesA(recording.c_str()), INVALID_FILE_ATTRIBUTES) << "no recording in " << recording;
 
