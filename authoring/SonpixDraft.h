@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "authoring/FileAccess.h"
+#include "authoring/ByteSpan.h"
 #include "authoring/SonpixParts.h"
 #include "container/SonpixLayout.h"
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 
+#include "authoring/FileAccess.h"
 #include "authoring/SonpixDraft.h"
 #include "authoring/SonpixParts.h"
 

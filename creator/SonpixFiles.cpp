@@ -59,12 +59,19 @@ private:
     TSonpixParts m_parts;
 };
 
+// Memory used again that is more than twice what it now holds (a small file opened after a large
+// one) is given back.
+std::vector<std::uint8_t> Fitted(std::vector<std::uint8_t> bytes) {
+    if (bytes.capacity() / 2 > bytes.size()) bytes.shrink_to_fit();
+    return bytes;
+}
+
 // The section copied into the memory of into.
 std::vector<std::uint8_t> Section(const std::vector<std::uint8_t>& bytes, const ByteRange& range,
                                   std::vector<std::uint8_t> into) {
     into.clear();
     if (range.Size() > 0) into.assign(bytes.begin() + range.first, bytes.begin() + range.last + 1);
-    return into;
+    return Fitted(std::move(into));
 }
 
 // The section cut out of the file's own buffer, which it takes over: no second buffer the size of
@@ -73,7 +80,7 @@ std::vector<std::uint8_t> CutOut(std::vector<std::uint8_t> bytes, const ByteRang
     if (range.Size() == 0) return {};
     bytes.resize(static_cast<std::size_t>(range.last + 1));
     bytes.erase(bytes.begin(), bytes.begin() + range.first);
-    return bytes;
+    return Fitted(std::move(bytes));
 }
 }  // namespace
 

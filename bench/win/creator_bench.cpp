@@ -8,9 +8,6 @@
 #include <string>
 #include <vector>
 
-// The test helpers' own TSonpixParts (of BuildSonpix, unused here) is renamed in this file so that
-// the authoring library's parts can be named for the step-by-step profile of the save.
-#define TSonpixParts TTestSonpixParts
 #include "bench/common/BenchCommon.h"
 #include "bench/common/BenchInput.h"
 #include "tests/support/JpegCodec.h"
@@ -18,7 +15,6 @@
 #include "tests/support/SampleImages.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/WavSynth.h"
-#undef TSonpixParts
 
 #include "app/Unit1.h"
 #include "authoring/FileAccess.h"

@@ -28,7 +28,7 @@ int main() {
     const std::string temp = GetTempFolder();
     const std::string sonpix = temp + "display_bench.sonpix";
     std::printf("generating a 6000 x 4000 baseline JPEG and a 287 x 57 maker's picture...\n");
-    TSonpixParts parts;
+    TSonpixFileParts parts;
     parts.picture = EncodeRgbJpeg(MakeSunset(6000, 4000), 90, false);
     parts.makerPicture = EncodeRgbJpeg(MakeMakerBadge(287, 57), 90, false);
     TToneSpec tone;

@@ -44,7 +44,7 @@ void PlainCopy(const std::string& from, const std::string& to) {
 int main() {
     TTestFolder folder("extract-bench");
     std::mt19937 random(7);
-    TSonpixParts parts;
+    TSonpixFileParts parts;
     parts.picture.resize(kPictureSize);
     parts.sound.resize(kSoundSize);
     for (auto& b : parts.picture) b = static_cast<std::uint8_t>(random());

@@ -191,7 +191,7 @@ int main(int argc, char** argv) {
     const TBytes sound = SynthesizeToneWav(tone);
     std::size_t total = 0;
     for (int i = 0; i < kPhotos; ++i) {
-        TSonpixParts parts;
+        TSonpixFileParts parts;
         parts.picture = CameraLikeJpeg(scenes[i % 4], static_cast<unsigned>(i));
         parts.sound = sound;
         parts.makerPicture = badge;

@@ -86,7 +86,7 @@ struct TBase {
 };
 
 TBytes Sonpix(const TBase& base, const TBytes& picture, const TBytes& sound, const TBytes& makerPicture) {
-    TSonpixParts parts;
+    TSonpixFileParts parts;
     parts.picture = picture;
     parts.sound = sound;
     parts.makerPicture = makerPicture;

@@ -58,8 +58,8 @@ const std::vector<TSampleFile>& SampleFiles() {
     return samples;
 }
 
-TSonpixParts SampleFileParts(const TSampleFile& sample) {
-    TSonpixParts parts;
+TSonpixFileParts SampleFileParts(const TSampleFile& sample) {
+    TSonpixFileParts parts;
     parts.picture = EncodeRgbJpeg(sample.draw(sample.width, sample.height), kSamplePictureQuality, sample.progressive);
     parts.sound = SynthesizeToneWav(sample.tone);
     if (sample.withMakerPicture)

@@ -25,4 +25,4 @@ constexpr int kSampleMakerHeight = 57;
 
 const std::vector<TSampleFile>& SampleFiles();
 // The parts of one sample: encoded pictures, synthesized sound, the maker's sections it has.
-TSonpixParts SampleFileParts(const TSampleFile& sample);
+TSonpixFileParts SampleFileParts(const TSampleFile& sample);

@@ -16,7 +16,7 @@ TBytes SonpixHeader() { return Concat({BytesOf("Tolvy"), TBytes{0x01}}); }
 TBytes MakerPictureMarker() { return Concat({BytesOf("Tolvy(c)jpg"), TBytes{0x01}}); }
 TBytes MakerTextMarker() { return Concat({BytesOf("Tolvy(c)txt"), TBytes{0x01}}); }
 
-TBytes BuildSonpix(const TSonpixParts& parts) {
+TBytes BuildSonpix(const TSonpixFileParts& parts) {
     TBytes out = Concat({SonpixHeader(), parts.picture, SonpixHeader(), parts.sound});
     if (parts.makerPicture) out = Concat({out, MakerPictureMarker(), *parts.makerPicture});
     if (parts.makerText) out = Concat({out, MakerTextMarker(), BytesOf(*parts.makerText)});

@@ -7,7 +7,7 @@
 
 using TBytes = std::vector<std::uint8_t>;
 
-struct TSonpixParts {
+struct TSonpixFileParts {
     TBytes picture;
     TBytes sound;
     std::optional<TBytes> makerPicture;  // written with its marker when present
@@ -17,7 +17,7 @@ struct TSonpixParts {
 TBytes SonpixHeader();                 // "Tolvy" 01; also the separator
 TBytes MakerPictureMarker();           // "Tolvy(c)jpg" 01
 TBytes MakerTextMarker();              // "Tolvy(c)txt" 01
-TBytes BuildSonpix(const TSonpixParts& parts);
+TBytes BuildSonpix(const TSonpixFileParts& parts);
 
 TBytes BytesOf(const std::string& text);
 TBytes Concat(std::initializer_list<TBytes> pieces);

@@ -291,7 +291,7 @@ int main(int argc, char** argv) {
     // Open and save one good file over and over in a fresh creator; its memory at 0, 100, 200...
     int cycleFaults = 0;
     if (cycles > 0) {
-        TSonpixParts parts;
+        TSonpixFileParts parts;
         parts.picture = EncodeRgbJpeg(MakeSunset(1600, 1200), 90, false);
         TToneSpec tone;
         tone.seconds = 5;

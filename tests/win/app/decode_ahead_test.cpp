@@ -35,8 +35,8 @@ TPixels Painted(const TImage& image) {
     });
 }
 
-TSonpixParts PartsWith(const TBytes& picture) {
-    TSonpixParts parts;
+TSonpixFileParts PartsWith(const TBytes& picture) {
+    TSonpixFileParts parts;
     parts.picture = picture;
     TToneSpec tone;
     tone.seconds = 0.1;

@@ -38,7 +38,7 @@ protected:
     }
     // Extracts a file into the temporary folder, as a selection in the list does.
     void Extract(std::optional<std::string> makerText, std::optional<TBytes> makerPicture) {
-        TSonpixParts parts;
+        TSonpixFileParts parts;
         parts.picture = EncodeRgbJpeg(MakeGradient(64, 48), 90, false);
         parts.sound = SynthesizeToneWav(TToneSpec{});
         parts.makerText = std::move(makerText);

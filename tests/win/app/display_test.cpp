@@ -125,7 +125,7 @@ protected:
 
     // Extracts the file into the temporary folder as the command-line open does, and leaves the
     // display to the next tick.
-    void OpenAsFromCommandLine(const TSonpixParts& parts) {
+    void OpenAsFromCommandLine(const TSonpixFileParts& parts) {
         m_sonpix = Temp("display test.sonpix");
         ASSERT_TRUE(WriteBytesFile(m_sonpix, BuildSonpix(parts)));
         std::string makerText;
@@ -133,7 +133,7 @@ protected:
         PendingShow = true;
     }
     // Extracts the file so that the test can run ShowCurrentFile itself.
-    void Extract(const TSonpixParts& parts) {
+    void Extract(const TSonpixFileParts& parts) {
         OpenAsFromCommandLine(parts);
         PendingShow = false;
     }
@@ -150,8 +150,8 @@ protected:
 
 using DisplayInProcess = TDisplayTest;
 
-TSonpixParts PartsWith(TBytes picture, std::optional<TBytes> makerPicture, TBytes sound = ToneWav(0.2)) {
-    TSonpixParts parts;
+TSonpixFileParts PartsWith(TBytes picture, std::optional<TBytes> makerPicture, TBytes sound = ToneWav(0.2)) {
+    TSonpixFileParts parts;
     parts.picture = std::move(picture);
     parts.sound = std::move(sound);
     parts.makerPicture = std::move(makerPicture);
@@ -351,14 +351,14 @@ TEST_F(DisplayInProcess, SoundPlaysAfterTheDisplayOnlyWhenTheCheckBoxIsChecked) 
 // the extraction, or the new sound and maker's picture are never written and the old sound plays.
 TEST_F(DisplayInProcess, ChoosingAnotherEntryWhileTheSoundPlaysTakesItsSoundAndMakersPicture) {
     TTestFolder folder("selection");
-    const TSonpixParts first = PartsWith(QuadrantJpeg(64, 48), FlatJpeg(40, 20, {200, 40, 180}), ToneWav(3.0));
-    const TSonpixParts second = PartsWith(QuadrantJpeg(48, 64), FlatJpeg(30, 30, {20, 200, 40}), ToneWav(2.0));
+    const TSonpixFileParts first = PartsWith(QuadrantJpeg(64, 48), FlatJpeg(40, 20, {200, 40, 180}), ToneWav(3.0));
+    const TSonpixFileParts second = PartsWith(QuadrantJpeg(48, 64), FlatJpeg(30, 30, {20, 200, 40}), ToneWav(2.0));
     ASSERT_TRUE(WriteBytesFile(folder / "a.sonpix", BuildSonpix(first)));
     ASSERT_TRUE(WriteBytesFile(folder / "b.sonpix", BuildSonpix(second)));
     m_form->DirectoryEdit1->SetText(folder.Path());
     ASSERT_EQ(m_form->ListBox1->ItemCount(), 2);
     for (int entry : {0, 1}) {
-        const TSonpixParts& parts = entry == 0 ? first : second;
+        const TSonpixFileParts& parts = entry == 0 ? first : second;
         m_form->ListBox1->SetItemIndex(entry);
         m_form->ListBox1Click(m_form->ListBox1);
         SCOPED_TRACE(entry);

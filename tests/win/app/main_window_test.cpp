@@ -99,7 +99,7 @@ TEST(MainWindow, StartUpWidensAtExactly1024_At1024x768) { ExpectStartUp(true); }
 TEST(MainWindow, FolderIsListedWithOrWithoutTrailingBackslashAndSelectionExtracts) {
     const std::string folder = GetTempFolder() + "ui-listing\\";
     ForceFolderPath(folder);
-    TSonpixParts parts;
+    TSonpixFileParts parts;
     parts.picture = BytesOf("not a jpeg but bytes");
     parts.sound = BytesOf("RIFF....WAVE");
     parts.makerText = std::string("Автор");

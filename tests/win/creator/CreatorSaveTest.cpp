@@ -24,8 +24,8 @@
 namespace {
 const char kMakerText[] = "Иван Петров\r\nФотограф из Петрозаводска.\r\nСнимал закат.";
 
-TSonpixParts SampleParts() {
-    TSonpixParts parts;
+TSonpixFileParts SampleParts() {
+    TSonpixFileParts parts;
     parts.picture = EncodeRgbJpeg(MakeSunset(640, 400), 85, false);
     TToneSpec tone;
     tone.seconds = 0.5;
@@ -55,7 +55,7 @@ std::map<std::string, TBytes> FolderContents(const std::string& folder) {
 // holds each part byte for byte as the viewer's own extraction takes it apart; F5 then shows it
 // in the viewer.
 TEST_F(TCreatorTest, SavedFileHoldsEveryPartAndOpensInTheViewer) {
-    const TSonpixParts parts = SampleParts();
+    const TSonpixFileParts parts = SampleParts();
     const std::string source = m_scratch / "Закат.sonpix";
     ASSERT_TRUE(WriteBytesFile(source, BuildSonpix(parts)));
     HWND window = StartCreator(Quoted(source));
@@ -95,7 +95,7 @@ TEST_F(TCreatorTest, SavedFileHoldsEveryPartAndOpensInTheViewer) {
 // existing one (confirmed in the dialog): one box names the picture, and the folder keeps exactly
 // the files and bytes it had, with no temporary file left.
 TEST_F(TCreatorTest, RefusedPictureLeavesTheFolderAsItWas) {
-    TSonpixParts parts = SampleParts();
+    TSonpixFileParts parts = SampleParts();
     std::fill(parts.picture.begin() + 2, parts.picture.begin() + 40, std::uint8_t{0x5A});
     const std::string source = m_scratch / "Испорченный.sonpix";
     ASSERT_TRUE(WriteBytesFile(source, BuildSonpix(parts)));

@@ -35,7 +35,7 @@ bool IsAbove(HWND a, HWND b) {
 
 class TAuthorPanelTest : public TViewerTest {
 protected:
-    HWND StartWith(const std::vector<std::pair<std::string, TSonpixParts>>& files) {
+    HWND StartWith(const std::vector<std::pair<std::string, TSonpixFileParts>>& files) {
         for (const auto& [name, parts] : files) EXPECT_TRUE(WriteSonpix(m_scratch.Path() + name + ".sonpix", parts)) << name;
         HWND main = StartAndWaitForMainWindow("none");
         if (main) m_list = Control(main, idListBox1);
@@ -50,8 +50,8 @@ protected:
     HWND m_list = nullptr;
 };
 
-TSonpixParts Parts(std::optional<std::string> text, std::optional<TBytes> makerPicture) {
-    TSonpixParts parts = SampleParts(70, "");
+TSonpixFileParts Parts(std::optional<std::string> text, std::optional<TBytes> makerPicture) {
+    TSonpixFileParts parts = SampleParts(70, "");
     parts.makerText = std::move(text);
     parts.makerPicture = std::move(makerPicture);
     return parts;

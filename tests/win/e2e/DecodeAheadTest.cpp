@@ -34,7 +34,7 @@ TEST_F(TDecodeAheadCloseTest, ClosingWhileANeighbourIsPreparedEndsTheViewerAtOnc
     const double decodeMs = MillisecondsSince(start);
 
     ASSERT_TRUE(WriteSonpix(m_scratch / "a.sonpix", SampleParts(1, "first")));
-    TSonpixParts parts = SampleParts(2, "big");
+    TSonpixFileParts parts = SampleParts(2, "big");
     parts.picture = big;
     ASSERT_TRUE(WriteSonpix(m_scratch / "b.sonpix", parts));
 

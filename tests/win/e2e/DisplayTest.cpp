@@ -17,7 +17,7 @@ namespace {
 class TDisplayOnScreenTest : public TViewerTest {
 protected:
     // Starts the viewer on a Sonpix file made of these parts; the main window, or null.
-    HWND StartOn(const std::string& name, const TSonpixParts& parts) {
+    HWND StartOn(const std::string& name, const TSonpixFileParts& parts) {
         const std::string file = m_scratch.Make(name);
         EXPECT_TRUE(WriteSonpix(file, parts)) << file;
         return StartAndWaitForMainWindow(Quoted(file));
@@ -31,8 +31,8 @@ constexpr int kColourTolerance = 48;
 
 const TRgb kMakerColour{200, 40, 180};
 
-TSonpixParts Parts(TBytes picture, std::optional<TBytes> makerPicture) {
-    TSonpixParts parts;
+TSonpixFileParts Parts(TBytes picture, std::optional<TBytes> makerPicture) {
+    TSonpixFileParts parts;
     parts.picture = std::move(picture);
     parts.sound = SampleWav(440.0);
     parts.makerPicture = std::move(makerPicture);

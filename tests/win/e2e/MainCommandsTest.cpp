@@ -26,7 +26,7 @@ protected:
         const std::string where = folder.empty() ? m_scratch.Path() : folder;
         int shade = 20;
         for (const char* name : names) {
-            TSonpixParts parts = SampleParts(shade += 30, std::string("Автор ") + name);
+            TSonpixFileParts parts = SampleParts(shade += 30, std::string("Автор ") + name);
             parts.sound = HeadMarkedWav(kSoundSeconds);
             EXPECT_TRUE(WriteSonpix(where + name + ".sonpix", parts)) << name;
         }

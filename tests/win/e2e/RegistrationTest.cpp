@@ -77,7 +77,7 @@ TEST_F(RegistrationOnScreen, TheRegisteredCommandOpensAFileInTheViewer) {
     ASSERT_TRUE(Viewer().CloseAndWait(kExitTimeoutMs).has_value());
 
     // The file manager's way of opening a file: %1 replaced by the file's path.
-    TSonpixParts parts = SampleParts(3, "Фотограф");
+    TSonpixFileParts parts = SampleParts(3, "Фотограф");
     TRgbImage flat(400, 300);
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x) flat.Set(x, y, kPictureColour.r, kPictureColour.g, kPictureColour.b);

@@ -47,8 +47,8 @@ TBytes HeadMarkedWav(double seconds, double loudSeconds) {
     return wav;
 }
 
-TSonpixParts SampleParts(int shade, const std::string& makerText) {
-    TSonpixParts parts;
+TSonpixFileParts SampleParts(int shade, const std::string& makerText) {
+    TSonpixFileParts parts;
     parts.picture = SampleJpeg(64 + shade % 7, 48, shade);
     parts.sound = SampleWav(300.0 + shade);
     parts.makerPicture = SampleJpeg(40, 20, shade + 99);
@@ -56,4 +56,4 @@ TSonpixParts SampleParts(int shade, const std::string& makerText) {
     return parts;
 }
 
-bool WriteSonpix(const std::string& path, const TSonpixParts& parts) { return WriteBytesFile(path, BuildSonpix(parts)); }
+bool WriteSonpix(const std::string& path, const TSonpixFileParts& parts) { return WriteBytesFile(path, BuildSonpix(parts)); }

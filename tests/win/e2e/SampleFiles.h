@@ -18,6 +18,6 @@ TBytes HeadMarkedWav(double seconds, double loudSeconds = 0.4);
 constexpr int kHeadLevel = 12000;
 
 // A complete Sonpix file with a picture, a sound, a maker's picture and the maker's text.
-TSonpixParts SampleParts(int shade, const std::string& makerText);
+TSonpixFileParts SampleParts(int shade, const std::string& makerText);
 // Writes BuildSonpix(parts) to path; false on failure.
-bool WriteSonpix(const std::string& path, const TSonpixParts& parts);
+bool WriteSonpix(const std::string& path, const TSonpixFileParts& parts);

@@ -30,8 +30,8 @@ const TSample kSamples[] = {
     {"Сосна", {40, 60, 210}, {200, 40, 200}, "Нина"},
 };
 
-TSonpixParts PartsOf(const TSample& sample) {
-    TSonpixParts parts;
+TSonpixFileParts PartsOf(const TSample& sample) {
+    TSonpixFileParts parts;
     parts.picture = FlatJpeg(160, 120, sample.picture);
     parts.sound = HeadMarkedWav(1.0);
     parts.makerPicture = FlatJpeg(90, 30, sample.maker);
@@ -195,7 +195,7 @@ TEST_F(TSelectionTest, OddNamesHiddenFilesAndFoldersAreListedAndOpenedByTheirLis
 
 TEST_F(TSelectionTest, FileLockedByAnotherProgramIsReportedWithTheWindowClearedAndSilent) {
     ASSERT_TRUE(m_sound.Ready()) << "the sound system cannot be recorded";
-    TSonpixParts longSound = PartsOf(kSamples[0]);
+    TSonpixFileParts longSound = PartsOf(kSamples[0]);
     longSound.sound = HeadMarkedWav(3.0);
     ASSERT_TRUE(WriteSonpix(m_scratch.Path() + "a playing.sonpix", longSound));
     const std::string locked = m_scratch.Path() + "b locked.sonpix";

@@ -73,7 +73,7 @@ TEST_F(TStartupTest, SonpixFileOnTheCommandLineIsExtractedAndItsMakerShown) {
         for (const char* name : kTemporaryFileNames) RemoveFile(TempFile(name));
         const std::string file = m_scratch.Make(open.file);
         const std::string makerText = std::string("Иван Петров, ") + open.what + "\r\nМосква";
-        const TSonpixParts parts = SampleParts(static_cast<int>(&open - kOpenCases) + 10, makerText);
+        const TSonpixFileParts parts = SampleParts(static_cast<int>(&open - kOpenCases) + 10, makerText);
         ASSERT_TRUE(WriteSonpix(file, parts)) << file << " error " << GetLastError();
         // The list shows the process's current folder, not the file's.
         const std::string work = m_scratch.Make("work\\");
