@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 namespace {
 std::uint32_t Get32(const TBytes& bytes, std::size_t at) {
@@ -87,4 +88,14 @@ std::optional<TToneMeasure> MeasureRecordedTone(const TPcmWav& wav, double frequ
     measure.amplitude = ToneAmplitude(wav.samples, first, last, frequencyHz, wav.sampleRate);
     measure.frequency = ZeroCrossingFrequency(wav.samples, first, last, wav.sampleRate);
     return measure;
+}
+
+std::string FindToneFault(const TToneMeasure& measure, double frequencyHz, double tolerance) {
+    if (measure.rms <= 0.05) return "silence: RMS " + std::to_string(measure.rms);
+    if (measure.amplitude <= 0.5 * measure.rms * std::sqrt(2.0))
+        return "the energy is not in the tone: amplitude " + std::to_string(measure.amplitude) + " at RMS " +
+               std::to_string(measure.rms);
+    if (std::fabs(measure.frequency - frequencyHz) > frequencyHz * tolerance)
+        return "zero crossings count out " + std::to_string(measure.frequency) + " Hz";
+    return "";
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "tests/support/SonpixWriter.h"
@@ -33,3 +34,9 @@ struct TToneMeasure {
 };
 // std::nullopt when less than half a second is left to measure.
 std::optional<TToneMeasure> MeasureRecordedTone(const TPcmWav& wav, double frequencyHz);
+
+// Why the measure is not the tone at frequencyHz, or empty when it is: not silence (RMS over
+// 0.05), most energy at the tone (a pure sine gives amplitude = RMS * sqrt 2; input dropped on a
+// loaded machine smears it a little), and the zero crossings within tolerance (a fraction) of
+// frequencyHz (dropped input loses whole cycles from that count).
+std::string FindToneFault(const TToneMeasure& measure, double frequencyHz, double tolerance);
