@@ -7,8 +7,8 @@
 
 #include "container/sonpix.h"
 #include "creator/CreatorNames.h"
-#include "sound/SoundPlayer.h"
 #include "tests/support/JpegCodec.h"
+#include "tests/support/PlayingTone.h"
 #include "tests/support/SampleImages.h"
 #include "tests/support/SonpixWriter.h"
 #include "tests/support/TestFiles.h"
@@ -152,12 +152,8 @@ TEST_F(TCreatorTest, RecordedToneIsSavedAndItsTemporaryFileRemoved) {
     TToneSpec tone;
     tone.frequencyHz = 880.0;
     tone.seconds = 15.0;
-    const std::string tonePath = m_scratch / "tone.wav";
-    ASSERT_TRUE(WriteBytesFile(tonePath, SynthesizeToneWav(tone)));
-    TSoundPlayer player;
-    player.SetFileName(tonePath);
-    player.Open();
-    player.Play();
+    TPlayingTone playing(m_scratch / "tone.wav", tone);
+    ASSERT_TRUE(playing.Written());
 
     HWND record = Child(window, "Button", "Записать");
     // The sound box's text shows the length while it records ("Идёт запись: 1,7 с ...").
@@ -198,7 +194,7 @@ TEST_F(TCreatorTest, RecordedToneIsSavedAndItsTemporaryFileRemoved) {
     ASSERT_TRUE(AnswerSaveDialog(saved));
     ASSERT_TRUE(WaitUntil([&] { return TitleOf(window) == "Запись.sonpix - Сонпик Создатель"; }, kWindowTimeoutMs))
         << TitleOf(window) << "\n" << DescribeTopLevelWindows(Creator().Id());
-    player.Close();
+    playing.Player().Close();
     EXPECT_EQ(GetFileAttributesA(recording.c_str()), INVALID_FILE_ATTRIBUTES) << recording << " is left after the save";
 
     const std::string out = m_scratch.Make("out\\");

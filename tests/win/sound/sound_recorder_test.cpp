@@ -12,6 +12,7 @@
 #include "sys/FileSearch.h"
 #include "sys/mysys.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/PlayingTone.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WavAnalysis.h"
@@ -50,14 +51,10 @@ TEST(SoundRecorderTest, RecordsThePlayingToneAs22050Hz16BitMono) {
     TToneSpec tone;
     tone.frequencyHz = 880.0;
     tone.seconds = 10.0;
-    const std::string tonePath = folder / "tone.wav";
-    ASSERT_TRUE(WriteBytesFile(tonePath, SynthesizeToneWav(tone)));
-    TSoundPlayer player;
-    player.SetFileName(tonePath);
-    player.Open();
-    player.Play();
+    TPlayingTone playing(folder / "tone.wav", tone);
+    ASSERT_TRUE(playing.Written());
     PumpMessagesFor(200);
-    ASSERT_EQ(player.Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
+    ASSERT_EQ(playing.Player().Mode(), static_cast<DWORD>(MCI_MODE_PLAY));
 
     TSoundRecorder recorder;
     EXPECT_EQ(recorder.LengthMs(), 0u);
@@ -89,7 +86,7 @@ TEST(SoundRecorderTest, RecordsThePlayingToneAs22050Hz16BitMono) {
     const std::string path = folder / "запись.wav";  // a Windows-1251 name
     recorder.SaveTo(path);
     EXPECT_EQ(recorder.LengthMs(), 0u) << "the save closes the device";
-    player.Close();
+    playing.Player().Close();
 
     const auto bytes = ReadBytesFile(path);
     ASSERT_TRUE(bytes);
