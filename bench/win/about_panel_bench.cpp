@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/common/BenchApplication.h"
 #include "bench/common/BenchCommon.h"
 #include "tests/support/MessagePump.h"
 #include "ui/Application.h"
@@ -55,7 +56,7 @@ DWORD WINAPI Probe(void* parameter) {
 }
 
 void Measure(HWND window, TScrollingPanel& panel, DWORD milliseconds, TPhase& phase) {
-    TProbe probe{window};
+    TProbe probe{window, {}, {}};
     const int startPosition = panel.ScrollPosition();
     const double cpuStart = ProcessCpuSeconds();
     const auto wallStart = TClock::now();
@@ -73,8 +74,7 @@ void Measure(HWND window, TScrollingPanel& panel, DWORD milliseconds, TPhase& ph
 
 int main() {
     TApplication application;
-    Application->Initialize();
-    Application->OnException = [](const std::exception& error) { std::printf("error: %s\n", error.what()); };
+    InitializeBenchApplication();
     Application->CreateForm(Form5);
     TScrollingPanel& panel = *Form5->ScrollingPanel1;
     Form5->Show();

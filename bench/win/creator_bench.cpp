@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/BenchApplication.h"
 #include "bench/common/BenchCommon.h"
 #include "bench/common/BenchInput.h"
 #include "tests/support/JpegCodec.h"
@@ -143,11 +144,8 @@ int main() {
 
     // (b) Opening the saved file: the creator's window against the viewer's display of it.
     TApplication application;
-    Application->Initialize();
-    Application->OnException = [](const std::exception& error) { std::printf("error: %s\n", error.what()); };
-    Application->CreateForm(Form1);
-    Form1->CheckBox1->SetChecked(false);  // the sound is not timed
-    Form1->Show();
+    InitializeBenchApplication();
+    ShowSilentViewer();
     Application->CreateForm(CreatorForm);
     CreatorForm->Show();
     // The viewer at the left, the creator at the right of the screen; each is brought to the front

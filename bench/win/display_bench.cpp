@@ -13,6 +13,7 @@
 #include "picture/FitPicture.h"
 #include "app/Unit1.h"
 #include "container/sonpix.h"
+#include "bench/common/BenchApplication.h"
 #include "bench/common/BenchCommon.h"
 #include "bench/common/BenchInput.h"
 #include "sys/mysys.h"
@@ -41,11 +42,8 @@ int main() {
     }
 
     TApplication application;
-    Application->Initialize();
-    Application->OnException = [](const std::exception& error) { std::printf("error: %s\n", error.what()); };
-    Application->CreateForm(Form1);
-    Form1->CheckBox1->SetChecked(false);  // the sound is not timed
-    Form1->Show();
+    InitializeBenchApplication();
+    ShowSilentViewer();
     PumpMessagesFor(300);
 
     std::string makerText;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/common/BenchApplication.h"
 #include "bench/common/BenchCommon.h"
 #include "controls/SelectFolderDialog.h"
 #include "sys/FileSearch.h"
@@ -61,8 +62,7 @@ double BareListing(const std::string& folder) {
 
 int main() {
     TApplication application;
-    Application->Initialize();
-    Application->OnException = [](const std::exception& error) { std::printf("error: %s\n", error.what()); };
+    InitializeBenchApplication();
     TTestFolder root("folder_dialog_bench");
     const std::string folder = root.Make("many\\");
     std::printf("making %d sub-folders...\n", kFolders);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "bench/common/BenchApplication.h"
 #include "bench/common/BenchCommon.h"
 #include "sys/FileSearch.h"
 #include "sys/UniqueWindow.h"
@@ -83,8 +84,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 10; ++i) MakeEmptyFile(mostlyOthers / (Name(20000 + i) + ".sonpix"));
 
     TApplication application;
-    Application->Initialize();
-    Application->OnException = [](const std::exception& error) { std::printf("error: %s\n", error.what()); };
+    InitializeBenchApplication();
     Application->CreateForm(Form1);
     Form1->Show();
     PumpMessagesFor(300);

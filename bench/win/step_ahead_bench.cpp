@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "bench/common/BenchApplication.h"
 #include "bench/common/BenchCommon.h"
 #include "bench/common/BenchInput.h"
 #include "sys/mysys.h"
@@ -73,9 +74,7 @@ int RunPass(const std::string& folderName, double lookFactor, const std::string&
         ++errors;
         std::printf("error: %s\n", error.what());
     };
-    Application->CreateForm(Form1);
-    Form1->CheckBox1->SetChecked(false);  // the sound is not timed
-    Form1->Show();
+    ShowSilentViewer();
     PumpMessagesFor(300);
     Form1->DirectoryEdit1->SetText(folder);
     PumpMessagesFor(200);
